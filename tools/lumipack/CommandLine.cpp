@@ -1,0 +1,74 @@
+#include "CommandLine.h"
+
+#include <cstddef>
+#include <utility>
+
+namespace lumipack {
+
+const char kUsage[] =
+    "usage: lumipack --engine ENGINE --out OUT.scr FOLDER\n"
+    "       lumipack --list FILE.scr\n"
+    "       lumipack --help\n"
+    "\n"
+    "Builds a slideshow saver: copies ENGINE to OUT.scr and appends a package of\n"
+    "every file directly in FOLDER. FOLDER must hold Settings.ini and Pics.cvn;\n"
+    "they become the first two members, the other files follow in name order.\n"
+    "--list prints the members of a saver, one per line: name, a tab, the size.\n";
+
+namespace {
+
+CommandLine UsageError(std::string error) {
+  CommandLine command;
+  command.error = std::move(error);
+  return command;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine command;
+  bool listing = false;
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      command.mode = CommandLine::Mode::kHelp;
+      return command;
+    }
+    std::string* value = nullptr;
+    if (arg == "--engine") {
+      value = &command.engine;
+    } else if (arg == "--out") {
+      value = &command.out;
+    } else if (arg == "--list") {
+      value = &command.file;
+      listing = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return UsageError("unknown option " + arg);
+    } else {
+      positional.push_back(arg);
+      continue;
+    }
+    if (i + 1 == args.size() || args[i + 1].empty()) return UsageError(arg + " needs a value");
+    if (!value->empty()) return UsageError(arg + " given twice");
+    *value = args[++i];
+  }
+
+  if (listing) {
+    if (!command.engine.empty() || !command.out.empty() || !positional.empty()) {
+      return UsageError("--list takes only the saver to list");
+    }
+    command.mode = CommandLine::Mode::kList;
+    return command;
+  }
+  if (args.empty()) return UsageError("nothing to do");
+  if (command.engine.empty()) return UsageError("--engine is missing");
+  if (command.out.empty()) return UsageError("--out is missing");
+  if (positional.empty()) return UsageError("the package folder is missing");
+  if (positional.size() > 1) return UsageError("only one package folder can be given");
+  command.folder = positional.front();
+  command.mode = CommandLine::Mode::kBuild;
+  return command;
+}
+
+}  // namespace lumipack

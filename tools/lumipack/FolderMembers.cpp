@@ -1,0 +1,82 @@
+#include "FolderMembers.h"
+
+#include <algorithm>
+#include <system_error>
+#include <tuple>
+
+#include "package/MemberName.h"
+#include "package/PackageWriter.h"
+
+namespace lumipack {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kSettingsName[] = "Settings.ini";
+constexpr char kCollectionName[] = "Pics.cvn";
+
+std::string Folded(const std::string& name) {
+  std::string folded = name;
+  for (char& c : folded) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return folded;
+}
+
+// Settings and collection first; the rest ordered ignoring case, so that the
+// order does not depend on the file system, with the exact bytes as tie-break.
+auto OrderKey(const MemberFile& member) {
+  int rank = 2;
+  if (lumi::MemberNamesEqual(member.name, kSettingsName)) rank = 0;
+  if (lumi::MemberNamesEqual(member.name, kCollectionName)) rank = 1;
+  return std::make_tuple(rank, Folded(member.name), member.name);
+}
+
+bool Fail(std::string& error, std::string reason) {
+  error = std::move(reason);
+  return false;
+}
+
+}  // namespace
+
+bool CollectMembers(const fs::path& folder, std::vector<MemberFile>& members, std::string& error) {
+  members.clear();
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec)) return Fail(error, "folder not found: " + folder.string());
+
+  fs::directory_iterator it(folder, ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError)) continue;
+    MemberFile member{it->path().filename().string(), it->path(), 0};
+    if (member.name.size() >= 256) {
+      return Fail(error, "file name too long for a member (at most 255 bytes): " + member.name);
+    }
+    if (std::string reason = lumi::PackageWriter::CheckName(member.name); !reason.empty()) {
+      return Fail(error, reason + ": " + member.name);
+    }
+    member.size = fs::file_size(member.path, typeError);
+    if (typeError) return Fail(error, "cannot read " + member.path.string());
+    members.push_back(std::move(member));
+  }
+  if (ec) return Fail(error, "cannot read folder " + folder.string());
+
+  std::sort(members.begin(), members.end(),
+            [](const MemberFile& a, const MemberFile& b) { return OrderKey(a) < OrderKey(b); });
+  for (std::size_t i = 1; i < members.size(); ++i) {
+    // The engine finds only the first of two names that differ in case alone.
+    if (lumi::MemberNamesEqual(members[i - 1].name, members[i].name)) {
+      return Fail(error, "file names differ only in letter case: " + members[i - 1].name + ", " +
+                             members[i].name);
+    }
+  }
+  if (members.empty() || std::get<0>(OrderKey(members[0])) != 0) {
+    return Fail(error, std::string("folder has no ") + kSettingsName + ": " + folder.string());
+  }
+  if (members.size() < 2 || std::get<0>(OrderKey(members[1])) != 1) {
+    return Fail(error, std::string("folder has no ") + kCollectionName + ": " + folder.string());
+  }
+  return true;
+}
+
+}  // namespace lumipack

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace lumipack {
+
+struct MemberFile {
+  std::string name;  // stored name: the file's own name
+  std::filesystem::path path;
+  std::uint64_t size = 0;
+};
+
+// Every regular file directly in folder, as package members: the settings file
+// first and the collection file second (the engine looks them up by name, but
+// savers have always carried them in front), then the rest in name order.
+// False with a one-line reason when the folder cannot make a package the
+// engine can use.
+bool CollectMembers(const std::filesystem::path& folder, std::vector<MemberFile>& members,
+                    std::string& error);
+
+}  // namespace lumipack
