@@ -2,29 +2,101 @@
 
 #include <mmsystem.h>
 
-#include "plantsaver/animation/FramePacing.h"
+#include <cstdlib>
+
+#include "plantsaver/animation/Actors.h"
+#include "plantsaver/animation/FrameStep.h"
+#include "plantsaver/animation/GdiScene.h"
+#include "plantsaver/setup/SettingsStore.h"
 #include "plantsaver/startup/Random.h"
 #include "plantsaver/startup/SaverForm.h"
 
 namespace gulpleaf {
 
-TsavThread::TsavThread(TForm1& form) : form_(form) {}
+// Everything a running scene owns, made and destroyed on the main thread.
+struct Scene {
+  Scene(HDC form, const SpriteSheets& sheets, int width, int height, HINSTANCE module, bool sound)
+      : back(form, sheets, width, height),
+        sounds(module),
+        world{back, sounds, ProcessRandom(), pause},
+        can(world, sound),
+        plant(world, sound),
+        fly(world, &plant, sound),
+        copier(form, back),
+        step(can, plant, fly, copier, height) {
+    plant.Link(&can, &fly.reentryRequest);
+    can.Link(&plant);
+  }
+
+  BackBuffer back;
+  WaveSounds sounds;
+  MainThreadPause pause;
+  ActorWorld world;
+  TKanne can;
+  TPflanz plant;
+  TFly fly;
+  FormCopier copier;
+  FrameStep step;
+};
+
+TsavThread::TsavThread(TForm1& form, HINSTANCE module) : form_(form), module_(module) {}
 
 TsavThread::~TsavThread() { Stop(); }
 
-void TsavThread::Execute() {
-  SeedProcessRandomFromTime();
-  while (!Terminated()) {
-    std::uint32_t deadline = timeGetTime() + speed_;
-    Synchronize([this] { FrameStep(); });
-    Sleep(RestAfterStep(deadline, timeGetTime(), speed_));
-  }
+void TsavThread::BuildScene() {
+  scene_ = std::make_unique<Scene>(form_.Canvas(), form_.Sheets(), form_.ClientWidth(),
+                                   form_.ClientHeight(), module_, sound_);
+  scene_->copier.Copy(0, 0, form_.ClientWidth(), form_.ClientHeight());
 }
 
-void TsavThread::FrameStep() {
-  // The scene is composed here on the main thread: erase, tick the actors,
-  // copy the changed rectangles to the form.
-  (void)form_;
+void TsavThread::PaintScene(HDC dc, const RECT& area) const {
+  if (!scene_ || !scene_->back.Valid()) return;
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+         scene_->back.Dc(), area.left, area.top, SRCCOPY);
+}
+
+// For recordings only: runs the scene ahead without showing it, so that a
+// short capture can start in the middle of the action. Users never set it.
+void TsavThread::FastForward(unsigned ticks) {
+  if (ticks == 0) return;
+  Synchronize([this, ticks] {
+    NullCopier hidden;
+    FrameStep ahead(scene_->can, scene_->plant, scene_->fly, hidden, form_.ClientHeight());
+    for (unsigned i = 0; i < ticks; ++i) ahead.Run();
+    scene_->copier.Copy(0, 0, form_.ClientWidth(), form_.ClientHeight());
+  });
+}
+
+void TsavThread::Execute() {
+  SeedProcessRandomFromTime();
+  PlantSettings settings = PlantSettings::Load();
+  // A negative period would make the thread sleep for weeks.
+  speed_ = static_cast<std::uint32_t>(settings.speed >= 0 ? settings.speed : 50);
+  sound_ = settings.sound;
+  const bool audio = settings.sound || settings.sSound;
+  DWORD oldVolume = 0;
+  bool volumeRead = false;
+  WaveSounds startTrack(module_);
+  if (audio) {
+    volumeRead = waveOutGetVolume(0, &oldVolume) == MMSYSERR_NOERROR;
+    DWORD level = settings.vol != 0 ? (static_cast<DWORD>(settings.vol) & 0xFFFF) : LOWORD(oldVolume);
+    waveOutSetVolume(0, MAKELONG(level, level));
+    if (settings.sSound) startTrack.Play(14, false);
+  }
+
+  Synchronize([this] { BuildScene(); });
+  if (const char* skip = std::getenv("GULPLEAF_FAST_FORWARD")) FastForward(std::strtoul(skip, nullptr, 10));
+
+  SystemFrameClock clock;
+  RunFrames(
+      clock, speed_, [this] { return Terminated(); },
+      [this] { Synchronize([this] { scene_->step.Run(); }); });
+
+  Synchronize([this] { scene_.reset(); });
+  if (audio) {
+    startTrack.Stop();
+    if (volumeRead) waveOutSetVolume(0, oldVolume);
+  }
 }
 
 }  // namespace gulpleaf

@@ -1,29 +1,41 @@
 #pragma once
-// TsavThread paces the animation: once per frame period it hands one frame
-// step to the main thread and sleeps out the rest of the period.
+// TsavThread paces the animation: it prepares the sound device and the scene,
+// then once per frame period hands one frame step to the main thread and
+// sleeps out the rest of the period. All actor logic and drawing run on the
+// main thread; this thread only measures time and sleeps.
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "common/Thread.h"
 
 namespace gulpleaf {
 
 class TForm1;
+struct Scene;
 
 class TsavThread final : public zeb::Thread {
  public:
-  explicit TsavThread(TForm1& form);
+  TsavThread(TForm1& form, HINSTANCE module);
   ~TsavThread() override;
+
+  bool SceneReady() const { return scene_ != nullptr; }
+  // Repaints part of the form from the back buffer (main thread only).
+  void PaintScene(HDC dc, const RECT& area) const;
 
  protected:
   void Execute() override;
 
  private:
-  void FrameStep();
+  void BuildScene();
+  void FastForward(unsigned ticks);
 
   TForm1& form_;
+  HINSTANCE module_;
   std::uint32_t speed_ = 50;
+  bool sound_ = true;
+  std::unique_ptr<Scene> scene_;  // touched on the main thread only
 };
 
 }  // namespace gulpleaf

@@ -1,7 +1,6 @@
 #include "plantsaver/startup/SaverForm.h"
 
 #include "common/Application.h"
-#include "plantsaver/animation/SavThread.h"
 #include "plantsaver/startup/PasswordServices.h"
 #include "plantsaver/startup/Random.h"
 
@@ -10,6 +9,7 @@ namespace gulpleaf {
 TForm1::~TForm1() { StopAnimation(); }
 
 bool TForm1::CreateForm(HINSTANCE instance) {
+  instance_ = instance;
   sheets_ = std::make_unique<SpriteSheets>(instance);
   zeb::FormStyle style;
   style.caption = "gulpleaf saver";
@@ -39,10 +39,10 @@ void TForm1::OnShow() {
   exitWatch_.SetStart(start);
   SetBounds(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 
-  auto thread = std::make_unique<TsavThread>(*this);
+  auto thread = std::make_unique<TsavThread>(*this, instance_);
   if (thread->Create()) {
     animation_ = std::move(thread);
-    static_cast<TsavThread*>(animation_.get())->Resume();
+    animation_->Resume();
   } else {
     startError_ = "Can not create Thread !";
   }
@@ -92,6 +92,23 @@ void TForm1::OnClose() {
   if (startError_.empty()) return;
   std::string text = "The following error occured during saver start:\n" + startError_;
   MessageBoxA(Handle(), text.c_str(), "error", MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace gulpleaf
+
+namespace gulpleaf {
+
+void TForm1::OnPaint(HDC dc) {
+  // Whatever uncovered the form (the password dialog, say) gets the scene back
+  // at once instead of a black hole until the actors move through it.
+  RECT area;
+  if (animation_ && GetClipBox(dc, &area) != NULLREGION) animation_->PaintScene(dc, area);
+}
+
+LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The back buffer repaints every uncovered pixel; erasing first would flash black.
+  if (msg == WM_ERASEBKGND && animation_ && animation_->SceneReady()) return 1;
+  return Form::HandleMessage(msg, wParam, lParam);
 }
 
 }  // namespace gulpleaf

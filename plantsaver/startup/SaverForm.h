@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/Form.h"
-#include "common/Thread.h"
+#include "plantsaver/animation/SavThread.h"
 #include "plantsaver/animation/SpriteSheets.h"
 #include "plantsaver/startup/ExitWatch.h"
 
@@ -28,13 +28,16 @@ class TForm1 final : public zeb::Form {
   void OnShow() override;
   bool OnCloseQuery() override;
   void OnClose() override;
+  void OnPaint(HDC dc) override;
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   bool OnApplicationMessage(MSG& msg);
   void StopAnimation();
 
+  HINSTANCE instance_ = nullptr;
   std::unique_ptr<SpriteSheets> sheets_;
-  std::unique_ptr<zeb::Thread> animation_;
+  std::unique_ptr<TsavThread> animation_;
   ExitWatch exitWatch_;
   BOOL previousSaverRunning_ = FALSE;
   bool saverRunningSet_ = false;
