@@ -51,8 +51,8 @@ void TsavThread::BuildScene() {
 
 void TsavThread::PaintScene(HDC dc, const RECT& area) const {
   if (!scene_ || !scene_->back.Valid()) return;
-  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
-         scene_->back.Dc(), area.left, area.top, SRCCOPY);
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, scene_->back.Dc(),
+         area.left, area.top, SRCCOPY);
 }
 
 // For recordings only: runs the scene ahead without showing it, so that a
@@ -79,13 +79,15 @@ void TsavThread::Execute() {
   WaveSounds startTrack(module_);
   if (audio) {
     volumeRead = waveOutGetVolume(0, &oldVolume) == MMSYSERR_NOERROR;
-    DWORD level = settings.vol != 0 ? (static_cast<DWORD>(settings.vol) & 0xFFFF) : LOWORD(oldVolume);
+    DWORD level =
+        settings.vol != 0 ? (static_cast<DWORD>(settings.vol) & 0xFFFF) : LOWORD(oldVolume);
     waveOutSetVolume(0, MAKELONG(level, level));
     if (settings.sSound) startTrack.Play(14, false);
   }
 
   Synchronize([this] { BuildScene(); });
-  if (const char* skip = std::getenv("GULPLEAF_FAST_FORWARD")) FastForward(std::strtoul(skip, nullptr, 10));
+  if (const char* skip = std::getenv("GULPLEAF_FAST_FORWARD"))
+    FastForward(std::strtoul(skip, nullptr, 10));
 
   SystemFrameClock clock;
   RunFrames(
