@@ -30,21 +30,25 @@ zeb_start_wine
 shot() { xwd -root -silent | convert xwd:- "$1"; }
 
 xdotool mousemove 512 384
-wine "$scr" /s >/dev/null 2>&1 &
+# Start a few seconds into the scene so that the fly is already on its way in.
+GULPLEAF_FAST_FORWARD=${GULPLEAF_FAST_FORWARD:-100} wine "$scr" /s >/dev/null 2>&1 &
 saver=$!
 for _ in $(seq 1 100); do
   xdotool search --name '^gulpleaf saver$' >/dev/null 2>&1 && break
   sleep 0.1
 done
-sleep 2
-mkdir -p "$out/frames"
-for i in $(seq -w 1 40); do
-  shot "$out/frames/$i.png"
-  sleep 0.1
+sleep 1.5
+frames="$out/frames"
+rm -rf "$frames"
+mkdir -p "$frames"
+for i in $(seq 1000 1150); do
+  xwd -root -silent -out "$frames/$i.xwd"
+  sleep 0.04
 done
-cp "$out/frames/01.png" "$out/saver.png"
-convert -delay 10 -loop 0 "$out"/frames/*.png -scale 50% "$out/saver.gif"
-rm -rf "$out/frames"
+convert "xwd:$frames/1000.xwd" "$out/saver.png"
+convert "xwd:$frames/1150.xwd" "$out/saver-later.png"
+convert -delay 7 -loop 0 "$frames"/*.xwd -scale 50% -layers Optimize "$out/saver.gif"
+rm -rf "$frames"
 xdotool mousemove_relative -- 50 0
 sleep 0.3
 xdotool mousemove_relative -- 5 5
@@ -59,4 +63,4 @@ hostpid=$!
 sleep 3
 shot "$out/preview.png"
 wait "$hostpid"
-echo "Screenshots: $out/saver.png (full-screen saver), $out/saver.gif (4 s of it), $out/preview.png (preview)"
+echo "Screenshots: $out/saver.png and $out/saver-later.png (full-screen saver), $out/saver.gif (about 10 s of it, half size), $out/preview.png (preview)"

@@ -58,6 +58,27 @@ TEST_F(RunningSaver, CoversTheScreenInBlackOnTopWithThePointerHidden) {
   EXPECT_TRUE(ci.hCursor == nullptr || !(ci.flags & CURSOR_SHOWING)) << "pointer hidden";
 }
 
+TEST_F(RunningSaver, ShowsThePlantAtItsFootPositionAndTheSceneMoves) {
+  StartSaver();
+  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  // The foot stands at (W - 251, H - 99); the head rests on it, 253 px above the bottom.
+  Pixels first = CaptureScreen(w - 251, h - 253, 151, 253);
+  EXPECT_LT(first.Share(0x000000, 0, 154, 151, 253), 0.8) << "the foot is drawn";
+  EXPECT_LT(first.Share(0x000000, 0, 0, 151, 154), 0.9) << "the head is drawn";
+  Pixels left = CaptureScreen(0, 0, w / 2, h / 2);
+  EXPECT_EQ(left.Share(0x000000, 0, 0, w / 2, h / 2), 1.0) << "nothing but black elsewhere yet";
+  // The foot's leaves wave every frame, so a second look differs.
+  bool moved = false;
+  for (int i = 0; i < 20 && !moved; ++i) {
+    Sleep(100);
+    moved = CaptureScreen(w - 251, h - 253, 151, 253).data != first.data;
+  }
+  EXPECT_TRUE(moved) << "the scene is animated";
+  MoveBy(30, 0);
+  Nudge();
+  ASSERT_TRUE(process.WaitExit(10000)) << "input still ends the running scene";
+}
+
 TEST_F(RunningSaver, PointerJitterOfFivePixelsKeepsItRunningSixEndsIt) {
   StartSaver();
   const POINT jitter[] = {{5, 0}, {-5, 0}, {0, 5}, {0, -5}, {5, 5}, {-5, -5}, {3, -4}};
