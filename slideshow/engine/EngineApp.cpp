@@ -1,0 +1,135 @@
+#include "slideshow/engine/EngineApp.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "slideshow/display/SaverWnd.h"
+#include "slideshow/engine/EngineCommandLine.h"
+#include "slideshow/engine/QuickNote.h"
+#include "slideshow/viewer/ViewerDlg.h"
+
+namespace lumi {
+namespace {
+
+std::string ProgramTitle(HINSTANCE instance) {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(instance, path, MAX_PATH);
+  std::string name(path);
+  std::size_t slash = name.find_last_of("\\/:");
+  if (slash != std::string::npos) name.erase(0, slash + 1);
+  std::size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name;
+}
+
+std::string UserSettingsPath() {
+  char dir[MAX_PATH] = {};
+  UINT n = GetWindowsDirectoryA(dir, MAX_PATH);
+  return std::string(dir, n < MAX_PATH ? n : 0) + "\\" + CEngineApp::kUserSettingsFile;
+}
+
+}  // namespace
+
+CEngineApp& CEngineApp::Instance() {
+  static CEngineApp app;
+  return app;
+}
+
+void CEngineApp::ShowMessage(const std::string& text) const {
+  MessageBoxA(nullptr, text.c_str(), title_.c_str(), MB_OK);
+}
+
+std::string CEngineApp::ReadPackageTitle() const {
+  if (settingsPath_.empty()) return kDefaultTitle;
+  char buffer[512] = {};
+  GetPrivateProfileStringA("General_Settings", "Title", kDefaultTitle, buffer, sizeof buffer,
+                           settingsPath_.c_str());
+  return buffer;
+}
+
+bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine) {
+  instance_ = instance;
+  title_ = ProgramTitle(instance);
+  commandLine_ = ArgumentsOf(commandLine);
+  package_.SetReporter([this](const std::string& text) { ShowMessage(text); });
+
+  package_.OpenSelf();
+  settingsPath_ = package_.ExtractMember("settings.ini");
+  collectionPath_ = package_.ExtractMember("pics.cvn");
+
+  if (FindWindowA(nullptr, kSaverWindowTitle)) return false;
+
+  const EngineSwitches switches = ParseEngineCommandLine(commandLine_);
+  previewMode_ = switches.previewMode ? 1 : 0;
+  const std::string savedTitle = ReadPackageTitle();
+  title_ = savedTitle;
+  if (previewMode_) {
+    ShowQuickNote(instance, 102, title_);
+    title_ = "[Preview] " + title_;
+  }
+  if (previewMode_) DeleteFileA(UserSettingsPath().c_str());
+
+  if (FindWindowA(nullptr, savedTitle.c_str()) && !switches.saver) return false;
+
+  if (switches.configure) {
+    CViewerDlg viewer(instance, title_);
+    viewer.DoModal();
+    return false;
+  }
+  if (switches.saver) {
+    auto* wnd = new CSaverWnd(title_);
+    if (!wnd->CreateFullScreen(instance)) return false;
+    return true;
+  }
+  if (switches.previewWindow) {
+    if (switches.previewHandle <= 0) return false;
+    auto* wnd = new CSaverWnd(title_);
+    HWND parent = reinterpret_cast<HWND>(static_cast<INT_PTR>(switches.previewHandle));
+    return wnd->CreatePreview(instance, parent);
+  }
+  return false;
+}
+
+int CEngineApp::Run() {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}
+
+std::unique_ptr<unsigned char[]> CEngineApp::GetPackageMember(const std::string& name,
+                                                              std::uint32_t* size) {
+  return package_.ReadMember(name, size);
+}
+
+std::string CEngineApp::ExtractPackageFile(const std::string& name) {
+  return package_.ExtractMember(name);
+}
+
+bool CEngineApp::GetEngineVersion(EngineVersion& version) const {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(instance_, path, MAX_PATH);
+  DWORD handle = 0;
+  DWORD size = GetFileVersionInfoSizeA(path, &handle);
+  if (size == 0) return false;
+  std::vector<char> data(size);
+  if (!GetFileVersionInfoA(path, 0, size, data.data())) return false;
+  VS_FIXEDFILEINFO* info = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info) {
+    return false;
+  }
+  version.major = HIWORD(info->dwFileVersionMS);
+  version.minor = LOWORD(info->dwFileVersionMS);
+  version.build = HIWORD(info->dwFileVersionLS);
+  version.revision = LOWORD(info->dwFileVersionLS);
+  char text[64];
+  std::snprintf(text, sizeof text, "%d.%d.%d.%d", version.major, version.minor, version.build,
+                version.revision);
+  version.text = text;
+  return true;
+}
+
+}  // namespace lumi

@@ -1,0 +1,61 @@
+#pragma once
+// CEngineApp: the slideshow engine's application object. Start-up opens the
+// bound package, hands its settings and collection files on, refuses to run
+// beside a running saver, and dispatches on the command line.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "slideshow/engine/BoundPackage.h"
+#include "slideshow/engine/PackageFiles.h"
+
+namespace lumi {
+
+struct EngineVersion {
+  int major = 0, minor = 0, build = 0, revision = 0;
+  std::string text;  // "%d.%d.%d.%d"
+};
+
+class CEngineApp final : public PackageFiles {
+ public:
+  static CEngineApp& Instance();
+
+  // Runs start-up; true when the program should run its message loop.
+  bool InitInstance(HINSTANCE instance, const std::string& commandLine);
+  // The message loop, until the main window has gone.
+  int Run();
+
+  std::unique_ptr<unsigned char[]> GetPackageMember(const std::string& name, std::uint32_t* size);
+  std::string ExtractPackageFile(const std::string& name) override;
+  // The running program's version resource; false when it has none.
+  bool GetEngineVersion(EngineVersion& version) const;
+
+  HINSTANCE InstanceHandle() const { return instance_; }
+  const std::string& Title() const { return title_; }
+  bool PreviewMode() const { return previewMode_ != 0; }
+  const std::string& SettingsPath() const { return settingsPath_; }
+  const std::string& CollectionPath() const { return collectionPath_; }
+  CBoundPackage& Package() { return package_; }
+
+  static constexpr const char kSaverWindowTitle[] = "ZIVODIZOVARIZAVUZEVURU";
+  static constexpr const char kDefaultTitle[] = "Lumishow Screen Saver";
+  static constexpr const char kRegistryKey[] = "Corvane\\Kvse Screen Savers";
+  static constexpr const char kUserSettingsFile[] = "KVSE_Screen_Saver.ini";
+
+ private:
+  CEngineApp() = default;
+  void ShowMessage(const std::string& text) const;
+  std::string ReadPackageTitle() const;
+
+  HINSTANCE instance_ = nullptr;
+  std::string commandLine_;
+  std::string title_;
+  std::string settingsPath_;
+  std::string collectionPath_;
+  int previewMode_ = 0;
+  CBoundPackage package_;
+};
+
+}  // namespace lumi
