@@ -1,6 +1,6 @@
 #include "common/Form.h"
 
-#include <exception>
+#include <stdexcept>
 
 #include "common/Application.h"
 
@@ -8,37 +8,31 @@ namespace zeb {
 namespace {
 constexpr char kFormClass[] = "ZebForm";
 
-void RegisterFormClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSA existing;
-  if (GetClassInfoA(instance, kFormClass, &existing)) return;
+void RegisterFormClass(HINSTANCE instance) {
   WNDCLASSA wc{};
   wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
   wc.hInstance = instance;
   wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = kFormClass;
-  RegisterClassA(&wc);
+  Window::RegisterClassOnce(wc);
 }
 }  // namespace
 
 Form::~Form() {
-  if (hwnd_) {
-    if (canvas_) ReleaseDC(hwnd_, canvas_);
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
+  if (hwnd_ && canvas_) ReleaseDC(hwnd_, canvas_);
   if (brush_) DeleteObject(brush_);
 }
 
 bool Form::Create(const FormStyle& style) {
   Application& app = Application::Instance();
-  RegisterFormClass(app.InstanceHandle(), WindowProc);
+  RegisterFormClass(app.InstanceHandle());
   DWORD ws = style.bordered ? WS_OVERLAPPEDWINDOW : WS_POPUP;
   DWORD ex = style.topMost ? WS_EX_TOPMOST : 0;
-  hwnd_ = CreateWindowExA(ex, kFormClass, style.caption.c_str(), ws, style.x, style.y, style.width,
-                          style.height, app.Handle(), nullptr, app.InstanceHandle(), this);
-  if (!hwnd_) return false;
+  if (!CreateBound(ex, kFormClass, style.caption.c_str(), ws, style.x, style.y, style.width,
+                   style.height, app.Handle(), app.InstanceHandle())) {
+    return false;
+  }
   app.AddForm(this);
   OnCreate();
   return true;
@@ -172,21 +166,8 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* created = static_cast<Form*>(cs->lpCreateParams);
-    created->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-  }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!form) return DefWindowProcA(hwnd, msg, wParam, lParam);
-  try {
-    return form->HandleMessage(msg, wParam, lParam);
-  } catch (const std::exception& e) {
-    Application::Instance().ShowException(e);
-    return 0;
-  }
+void Form::OnHandlerError(const char* what) {
+  Application::Instance().ShowException(std::runtime_error(what));
 }
 
 }  // namespace zeb

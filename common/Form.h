@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "common/Window.h"
+
 namespace zeb {
 
 struct FormStyle {
@@ -15,16 +17,13 @@ struct FormStyle {
   int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = 320, height = 200;
 };
 
-class Form {
+class Form : public Window {
  public:
   Form() = default;
-  virtual ~Form();
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
+  ~Form() override;
 
   // Creates the window (hidden) and fires OnCreate; false when it failed.
   bool Create(const FormStyle& style);
-  HWND Handle() const { return hwnd_; }
   bool Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
   void Show();
@@ -55,15 +54,14 @@ class Form {
   virtual void OnClose() {}
   virtual void OnPaint(HDC) {}
   // Subclasses that need further messages override this and call the base.
-  virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnHandlerError(const char* what) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
   LRESULT OnEraseBackground(HDC dc);
   LRESULT OnPaintMessage();
   bool OnSetCursor(LPARAM lParam);
 
-  HWND hwnd_ = nullptr;
   HDC canvas_ = nullptr;
   COLORREF color_ = RGB(0xF0, 0xF0, 0xF0);
   HBRUSH brush_ = nullptr;

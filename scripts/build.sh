@@ -10,5 +10,7 @@ cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/d
 cmake --build "$root/build/native" -j "$jobs"
 cmake -S "$root" -B "$root/build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DPLANT_RESOURCE_DIR="$root/build/native/gen/plantsaver" >/dev/null
+  -DPLANT_RESOURCE_DIR="$root/build/native/gen/plantsaver" \
+  -DSAMPLE_CONTENT_DIR="$root/build/native/gen/sample" \
+  -DLUMIPACK_NATIVE="$root/build/native/tools/lumipack/lumipack" >/dev/null
 cmake --build "$root/build/win32" -j "$jobs"

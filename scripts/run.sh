@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the programs and runs the plant saver full-screen under Wine.
+# Builds the programs and runs the plant saver full-screen under Wine
+# (`run.sh slideshow`: the sample slideshow saver instead).
 # With a display (DISPLAY set) the saver runs there until you move the mouse or
 # press a key, and then the preview is shown in a stand-in for the Display
 # Properties dialog. Without one, a private Xvfb is used and screenshots are
@@ -10,7 +11,18 @@ bash "$root/scripts/build.sh" || { echo "build failed"; exit 1; }
 source "$root/scripts/wine-env.sh"
 scr="$root/build/win32/plantsaver/gulpleafSaver.scr"
 host="$root/build/win32/tools/previewhost/previewhost.exe"
+sample="$root/build/win32/slideshow/LumishowSample.scr"
+what=${1:-plant}
 
+if [ -n "${DISPLAY:-}" ] && [ "$what" = slideshow ]; then
+  zeb_start_wine
+  echo "Running the sample slideshow saver full-screen; move the mouse or press a key to end it."
+  wine "$sample" /s
+  echo "Opening its viewer (configuration mode); close it to finish."
+  wine "$sample" /c
+  wineserver -k
+  exit 0
+fi
 if [ -n "${DISPLAY:-}" ]; then
   zeb_start_wine
   echo "Running the plant saver full-screen; move the mouse or press a key to end it."
@@ -63,4 +75,14 @@ hostpid=$!
 sleep 3
 shot "$out/preview.png"
 wait "$hostpid"
+wine "$sample" /s >/dev/null 2>&1 &
+sleep 4
+shot "$out/slideshow-saver.png"
+xdotool key a
+sleep 2
+wine "$sample" /c >/dev/null 2>&1 &
+sleep 4
+shot "$out/slideshow-viewer.png"
+wineserver -k
+echo "Sample slideshow saver: $out/slideshow-saver.png (/s) and $out/slideshow-viewer.png (/c)"
 echo "Screenshots: $out/saver.png and $out/saver-later.png (full-screen saver), $out/saver.gif (about 10 s of it, half size), $out/preview.png (preview)"

@@ -10,29 +10,21 @@ namespace lumi {
 
 bool CSaverWnd::CreateWindowIn(HINSTANCE instance, HWND parent, const RECT& r, DWORD style) {
   WNDCLASSA wc{};
-  if (!GetClassInfoA(instance, kClassName, &wc)) {
-    wc = WNDCLASSA{};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = kClassName;
-    RegisterClassA(&wc);
-  }
-  hwnd_ = CreateWindowExA(fullScreen_ ? WS_EX_TOPMOST : 0, kClassName,
-                          CEngineApp::kSaverWindowTitle, style, r.left, r.top, r.right - r.left,
-                          r.bottom - r.top, parent, nullptr, instance, this);
-  return hwnd_ != nullptr;
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.hInstance = instance;
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  wc.lpszClassName = kClassName;
+  RegisterClassOnce(wc);
+  return CreateBound(fullScreen_ ? WS_EX_TOPMOST : 0, kClassName, CEngineApp::kSaverWindowTitle,
+                     style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent, instance);
 }
 
 bool CSaverWnd::CreateFullScreen(HINSTANCE instance) {
   fullScreen_ = true;
   RECT r;
   GetClientRect(GetDesktopWindow(), &r);
-  if (!CreateWindowIn(instance, GetDesktopWindow(), r, WS_POPUP | WS_VISIBLE)) {
-    delete this;
-    return false;
-  }
+  if (!CreateWindowIn(instance, GetDesktopWindow(), r, WS_POPUP | WS_VISIBLE)) return false;
+  ownsItself_ = true;
   SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 3);
   SetCursor(nullptr);
   SetFocus(hwnd_);
@@ -42,10 +34,8 @@ bool CSaverWnd::CreateFullScreen(HINSTANCE instance) {
 bool CSaverWnd::CreatePreview(HINSTANCE instance, HWND parent) {
   RECT r{};
   GetClientRect(parent, &r);
-  if (!CreateWindowIn(instance, parent, r, WS_CHILD | WS_VISIBLE)) {
-    delete this;
-    return false;
-  }
+  if (!CreateWindowIn(instance, parent, r, WS_CHILD | WS_VISIBLE)) return false;
+  ownsItself_ = true;
   return true;
 }
 
@@ -117,21 +107,10 @@ LRESULT CSaverWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK CSaverWnd::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<CSaverWnd*>(cs->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CSaverWnd*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
-  LRESULT r = self->HandleMessage(msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    delete self;
-  }
-  return r;
+void CSaverWnd::OnFinalMessage() {
+  // Once made, the window owns itself: start-up hands it over and never sees
+  // it again. Before that the creator still owns the object.
+  if (ownsItself_) delete this;
 }
 
 }  // namespace lumi

@@ -7,13 +7,16 @@
 
 #include <string>
 
+#include "common/Window.h"
+
 namespace lumi {
 
-class CSaverWnd {
+class CSaverWnd final : public zeb::Window {
  public:
   explicit CSaverWnd(std::string saverTitle) : saverTitle_(std::move(saverTitle)) {}
-  // Full-screen: a top-most black popup over the desktop; the object deletes
-  // itself when the window is destroyed.
+  // Full-screen: a top-most black popup over the desktop. Once a window is
+  // made the object belongs to it and is deleted with it; on failure the
+  // caller still owns the object.
   bool CreateFullScreen(HINSTANCE instance);
   // Preview: a child filling the host window's client area.
   bool CreatePreview(HINSTANCE instance, HWND parent);
@@ -21,17 +24,17 @@ class CSaverWnd {
   static constexpr const char kClassName[] = "LumishowSaverWindow";
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
-  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnFinalMessage() override;
   bool CreateWindowIn(HINSTANCE instance, HWND parent, const RECT& r, DWORD style);
   void OnPaint();
   void OnMouseMove(int x, int y);
   void RequestClose();
 
   std::string saverTitle_;
-  HWND hwnd_ = nullptr;
   bool fullScreen_ = false;
   bool closing_ = false;
+  bool ownsItself_ = false;
   int lastX_ = 0, lastY_ = 0;
 };
 

@@ -1,9 +1,13 @@
 #include "slideshow/engine/EngineApp.h"
 
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "slideshow/display/SaverWnd.h"
+#include "slideshow/engine/collection/CollectionList.h"
+#include "slideshow/engine/settings/SaverSettings.h"
+#include "slideshow/engine/settings/SystemFacts.h"
 #include "slideshow/engine/EngineCommandLine.h"
 #include "slideshow/engine/QuickNote.h"
 #include "slideshow/viewer/ViewerDlg.h"
@@ -22,12 +26,6 @@ std::string ProgramTitle(HINSTANCE instance) {
   return name;
 }
 
-std::string UserSettingsPath() {
-  char dir[MAX_PATH] = {};
-  UINT n = GetWindowsDirectoryA(dir, MAX_PATH);
-  return std::string(dir, n < MAX_PATH ? n : 0) + "\\" + CEngineApp::kUserSettingsFile;
-}
-
 }  // namespace
 
 CEngineApp& CEngineApp::Instance() {
@@ -39,14 +37,6 @@ void CEngineApp::ShowMessage(const std::string& text) const {
   MessageBoxA(nullptr, text.c_str(), title_.c_str(), MB_OK);
 }
 
-std::string CEngineApp::ReadPackageTitle() const {
-  if (settingsPath_.empty()) return kDefaultTitle;
-  char buffer[512] = {};
-  GetPrivateProfileStringA("General_Settings", "Title", kDefaultTitle, buffer, sizeof buffer,
-                           settingsPath_.c_str());
-  return buffer;
-}
-
 bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine) {
   instance_ = instance;
   title_ = ProgramTitle(instance);
@@ -55,37 +45,42 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
 
   package_.OpenSelf();
   settingsPath_ = package_.ExtractMember("settings.ini");
+  GetSaverSettings().SetPackageSettingsFile(settingsPath_, *this);
   collectionPath_ = package_.ExtractMember("pics.cvn");
+  GetCollectionList().Add(collectionPath_);
 
   if (FindWindowA(nullptr, kSaverWindowTitle)) return false;
 
   const EngineSwitches switches = ParseEngineCommandLine(commandLine_);
   previewMode_ = switches.previewMode ? 1 : 0;
-  const std::string savedTitle = ReadPackageTitle();
+  const std::string savedTitle = GetSaverSettings().GetTitle();
   title_ = savedTitle;
   if (previewMode_) {
     ShowQuickNote(instance, 102, title_);
     title_ = "[Preview] " + title_;
   }
-  if (previewMode_) DeleteFileA(UserSettingsPath().c_str());
+  if (previewMode_) DeleteFileA(UserSettingsPathInWindowsFolder().c_str());
 
   if (FindWindowA(nullptr, savedTitle.c_str()) && !switches.saver) return false;
 
   if (switches.configure) {
     CViewerDlg viewer(instance, title_);
-    viewer.DoModal();
+    viewer.DoModal(nullptr);
     return false;
   }
   if (switches.saver) {
-    auto* wnd = new CSaverWnd(title_);
+    auto wnd = std::make_unique<CSaverWnd>(title_);
     if (!wnd->CreateFullScreen(instance)) return false;
+    wnd.release();  // the window owns it now
     return true;
   }
   if (switches.previewWindow) {
     if (switches.previewHandle <= 0) return false;
-    auto* wnd = new CSaverWnd(title_);
+    auto wnd = std::make_unique<CSaverWnd>(title_);
     HWND parent = reinterpret_cast<HWND>(static_cast<INT_PTR>(switches.previewHandle));
-    return wnd->CreatePreview(instance, parent);
+    if (!wnd->CreatePreview(instance, parent)) return false;
+    wnd.release();
+    return true;
   }
   return false;
 }

@@ -40,14 +40,11 @@ class CEngineApp final : public PackageFiles {
   CBoundPackage& Package() { return package_; }
 
   static constexpr const char kSaverWindowTitle[] = "ZIVODIZOVARIZAVUZEVURU";
-  static constexpr const char kDefaultTitle[] = "Lumishow Screen Saver";
   static constexpr const char kRegistryKey[] = "Corvane\\Kvse Screen Savers";
-  static constexpr const char kUserSettingsFile[] = "KVSE_Screen_Saver.ini";
 
  private:
   CEngineApp() = default;
   void ShowMessage(const std::string& text) const;
-  std::string ReadPackageTitle() const;
 
   HINSTANCE instance_ = nullptr;
   std::string commandLine_;

@@ -5,20 +5,22 @@
 
 #include <string>
 
+#include "common/Window.h"
+
 namespace lumi {
 
-class CViewerDlg {
+class CViewerDlg final : public zeb::Dialog {
  public:
   CViewerDlg(HINSTANCE instance, std::string caption)
-      : instance_(instance), caption_(std::move(caption)) {}
-  // Runs the dialog modally with no parent; returns when it is closed.
-  INT_PTR DoModal();
+      : Dialog(instance, kTemplateId), caption_(std::move(caption)) {}
 
   static constexpr int kTemplateId = 200;
 
+ protected:
+  BOOL OnInitDialog() override;
+  bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
  private:
-  static INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
-  HINSTANCE instance_;
   std::string caption_;
 };
 

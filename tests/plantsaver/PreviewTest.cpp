@@ -5,19 +5,13 @@
 #include <vector>
 
 #include "plantsaver/startup/Preview.h"
+#include "tests/support/Process.h"
 #include "tests/support/Screen.h"
 
 namespace gulpleaf {
 namespace {
 
-void PumpFor(DWORD ms) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(5);
-  } while (GetTickCount() - start < ms);
-}
+using zebtest::PumpFor;
 
 int MatchFrame(const std::vector<zebtest::Pixels>& frames, const zebtest::Pixels& shot) {
   for (size_t i = 0; i < frames.size(); ++i) {

@@ -84,6 +84,15 @@ HWND WaitForWindow(DWORD processId, const char* className, const char* title, DW
   return nullptr;
 }
 
+void PumpFor(DWORD ms) {
+  DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(5);
+  } while (GetTickCount() - start < ms);
+}
+
 TempFolder::TempFolder() {
   char base[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, base);

@@ -33,6 +33,10 @@ class Process {
 // may be null for any); null when none appeared in time.
 HWND WaitForWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs);
 
+// Keeps this thread's windows answering for a while (a child window in
+// another process sends its parent messages and waits for the answers).
+void PumpFor(DWORD ms);
+
 // A fresh empty folder under the temporary folder; removed with its files on destruction.
 class TempFolder {
  public:

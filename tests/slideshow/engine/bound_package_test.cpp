@@ -102,8 +102,8 @@ TEST_F(BoundPackageTest, AnotherVersionOpensWithNoEntries) {
 TEST_F(BoundPackageTest, ReadsAMemberWithSpareBytesAndFindsTheFirstOfDuplicates) {
   std::string big(20618, '\0');
   for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 + 3);
-  ASSERT_TRUE(package->Open(Saver(PackageBytes(
-      {{"Settings.ini", "first"}, {"Pic01.jpg", big}, {"SETTINGS.INI", "second"}}))));
+  ASSERT_TRUE(package->Open(Saver(
+      PackageBytes({{"Settings.ini", "first"}, {"Pic01.jpg", big}, {"SETTINGS.INI", "second"}}))));
   EXPECT_EQ(package->EntryCount(), 3);
   std::uint32_t size = 0;
   auto data = package->ReadMember("pic01.JPG", &size);
@@ -181,7 +181,8 @@ TEST_F(BoundPackageTest, ReadsBackEveryMemberTheBuilderProgramWrote) {
   EXPECT_EQ(package->FindEntryIndex("settings.ini"), 0);
   EXPECT_EQ(package->FindEntryIndex("pics.cvn"), 1);
   // The engine's own bytes come first, untouched.
-  EXPECT_EQ(Slurp(zebtest::WindowsPath(LUMISHOW_EXE)), Slurp(out).substr(0, Slurp(zebtest::WindowsPath(LUMISHOW_EXE)).size()));
+  EXPECT_EQ(Slurp(zebtest::WindowsPath(LUMISHOW_EXE)),
+            Slurp(out).substr(0, Slurp(zebtest::WindowsPath(LUMISHOW_EXE)).size()));
 }
 
 }  // namespace

@@ -11,19 +11,12 @@
 namespace lumi {
 namespace {
 
+using zebtest::PumpFor;
+
 constexpr char kSaverTitle[] = "ZIVODIZOVARIZAVUZEVURU";
 
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
-}
-
-void PumpFor(DWORD ms) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(10);
-  } while (GetTickCount() - start < ms);
 }
 
 std::string Text(HWND w) {
@@ -175,8 +168,8 @@ TEST_F(EngineStartup, WithoutATitleTheDefaultOneIsUsed) {
 
 TEST_F(EngineStartup, PreviewRunsAsAChildOfTheGivenWindow) {
   std::string scr = BuildSaver("Small.scr", true);
-  HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 10, 10, 152, 112,
-                              nullptr, nullptr, nullptr, nullptr);
+  HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 10, 10, 152, 112, nullptr,
+                              nullptr, nullptr, nullptr);
   PumpFor(100);
   zebtest::Process p;
   ASSERT_TRUE(p.Start(scr, "/p " + std::to_string(reinterpret_cast<UINT_PTR>(host))));
@@ -198,6 +191,29 @@ TEST_F(EngineStartup, PreviewRunsAsAChildOfTheGivenWindow) {
   for (int i = 0; i < 200 && p.Running(); ++i) PumpFor(50);
   EXPECT_FALSE(p.Running());
 }
+
+#ifdef LUMISHOW_SAMPLE
+TEST_F(EngineStartup, TheSampleSaverExtractsItsFilesForItsLifeOnly) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string files[] = {"Settings.ini", "Pics.cvn", "Daybreak.rmi", "Starlight.rmi"};
+  for (const std::string& f : files) DeleteFileA((temp + f).c_str());
+  zebtest::Process p;
+  ASSERT_TRUE(p.Start(zebtest::WindowsPath(LUMISHOW_SAMPLE), "/c"));
+  HWND viewer = zebtest::WaitForWindow(p.Id(), "#32770", "Lumishow Sample Saver", 15000);
+  ASSERT_NE(viewer, nullptr) << "the title comes from the package's settings";
+  for (const std::string& f : files) {
+    EXPECT_NE(GetFileAttributesA((temp + f).c_str()), INVALID_FILE_ATTRIBUTES)
+        << f << " is extracted under its stored name";
+  }
+  PostMessageA(viewer, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(p.WaitExit(10000));
+  for (const std::string& f : files) {
+    EXPECT_EQ(GetFileAttributesA((temp + f).c_str()), INVALID_FILE_ATTRIBUTES)
+        << f << " is removed when the program ends";
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace lumi

@@ -1,0 +1,60 @@
+#pragma once
+// The one window procedure and the one dialog procedure of both programs:
+// they bind the C++ object to its window when the window is made and forward
+// every message to it. No exception crosses them.
+#include <windows.h>
+
+namespace zeb {
+
+class Window {
+ public:
+  Window() = default;
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+
+  // Registers a class whose windows are served by this procedure (once per
+  // process; later calls find it registered).
+  static void RegisterClassOnce(WNDCLASSA wc);
+
+ protected:
+  // Creates the window with this object bound to it.
+  bool CreateBound(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                   int y, int width, int height, HWND parent, HINSTANCE instance);
+  virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // After the window's last message; an object that owns itself deletes itself here.
+  virtual void OnFinalMessage() {}
+  // Called when a handler threw: the message is answered with 0.
+  virtual void OnHandlerError(const char* what);
+
+  HWND hwnd_ = nullptr;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+};
+
+class Dialog {
+ public:
+  Dialog(HINSTANCE instance, int templateId) : instance_(instance), templateId_(templateId) {}
+  virtual ~Dialog() = default;
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  INT_PTR DoModal(HWND parent);
+  HWND Handle() const { return hwnd_; }
+
+ protected:
+  virtual BOOL OnInitDialog() { return TRUE; }
+  // True when the message was handled.
+  virtual bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+  HINSTANCE instance_;
+  int templateId_;
+};
+
+}  // namespace zeb

@@ -1,0 +1,28 @@
+#include "slideshow/engine/settings/PackageSettingsRules.h"
+
+#include "slideshow/engine/collection/PictureRules.h"
+
+namespace lumi {
+
+std::string CustomTextForDisplay(const std::string& stored) {
+  std::string text;
+  text.reserve(stored.size());
+  for (char c : stored) {
+    if (c == '|') {
+      text += "\r\n";
+    } else {
+      text += c;
+    }
+  }
+  return text;
+}
+
+std::string HyperlinkForDisplay(const std::string& stored) {
+  return stored == "http://" ? std::string() : stored;
+}
+
+bool IsRandomDisplayOrder(const std::string& displayOrder) {
+  return EqualsIgnoringCase(displayOrder, "Random Order");
+}
+
+}  // namespace lumi

@@ -1,0 +1,27 @@
+#include "slideshow/engine/settings/SoundPlayList.h"
+
+#include <algorithm>
+
+#include "slideshow/engine/PackageFiles.h"
+#include "slideshow/engine/settings/IniFile.h"
+
+namespace lumi {
+
+void CSoundPlayList::Load(const CIniFile& file, const char* section) {
+  const int count = std::min(file.GetInt(section, "FileCount", 0), kMaxFiles);
+  if (count < 1) return;
+  loop_ = file.GetFlag(section, "LoopPlayList", true);
+  shuffle_ = file.GetFlag(section, "ShufflePlayList", true);
+  selectOne_ = file.GetFlag(section, "SelectOneFromPlayList", false);
+  files_.clear();
+  for (int n = 1; n <= count; ++n)
+    files_.push_back(file.GetString(section, std::to_string(n).c_str()));
+}
+
+void CSoundPlayList::Resolve(PackageFiles& package) {
+  for (std::string& name : files_) {
+    if (!name.empty()) name = package.ExtractPackageFile(name);
+  }
+}
+
+}  // namespace lumi
