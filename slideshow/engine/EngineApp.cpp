@@ -10,6 +10,7 @@
 #include "slideshow/engine/settings/SystemFacts.h"
 #include "slideshow/engine/EngineCommandLine.h"
 #include "slideshow/engine/QuickNote.h"
+#include "slideshow/viewer/DesktopSettings.h"
 #include "slideshow/viewer/ViewerDlg.h"
 
 namespace lumi {
@@ -42,6 +43,8 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
   title_ = ProgramTitle(instance);
   commandLine_ = ArgumentsOf(commandLine);
   package_.SetReporter([this](const std::string& text) { ShowMessage(text); });
+  GetSaverSettings().SetSystemSaverInstaller(
+      [](bool on) { CDesktopSettings(GetSaverSettings()).InstallAsSystemSaver(on); });
 
   package_.OpenSelf();
   settingsPath_ = package_.ExtractMember("settings.ini");
@@ -55,6 +58,7 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
   previewMode_ = switches.previewMode ? 1 : 0;
   const std::string savedTitle = GetSaverSettings().GetTitle();
   title_ = savedTitle;
+  registryProfile_ = std::string("Software\\") + kRegistryKey + "\\" + savedTitle;
   if (previewMode_) {
     ShowQuickNote(instance, 102, title_);
     title_ = "[Preview] " + title_;
@@ -64,6 +68,7 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
   if (FindWindowA(nullptr, savedTitle.c_str()) && !switches.saver) return false;
 
   if (switches.configure) {
+    CDesktopSettings(GetSaverSettings()).InstallAsSystemSaver(true);
     CViewerDlg viewer(instance, title_);
     viewer.DoModal(nullptr);
     return false;

@@ -38,6 +38,8 @@ class CEngineApp final : public PackageFiles {
   const std::string& SettingsPath() const { return settingsPath_; }
   const std::string& CollectionPath() const { return collectionPath_; }
   CBoundPackage& Package() { return package_; }
+  // The application's registry profile under HKEY_CURRENT_USER (quick-note flags live there).
+  const std::string& RegistryProfile() const { return registryProfile_; }
 
   static constexpr const char kSaverWindowTitle[] = "ZIVODIZOVARIZAVUZEVURU";
   static constexpr const char kRegistryKey[] = "Corvane\\Kvse Screen Savers";
@@ -51,6 +53,7 @@ class CEngineApp final : public PackageFiles {
   std::string title_;
   std::string settingsPath_;
   std::string collectionPath_;
+  std::string registryProfile_;
   int previewMode_ = 0;
   CBoundPackage package_;
 };

@@ -156,6 +156,29 @@ TEST_F(EngineStartup, PreviewModeNotesTheResetMarksTheTitleAndDeletesUserSetting
   EXPECT_EQ(GetFileAttributesA(UserSettingsFile().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+std::string SystemSaver() {
+  char value[MAX_PATH] = {};
+  GetPrivateProfileStringA("boot", "scrnsave.exe", "", value, MAX_PATH, "system.ini");
+  return value;
+}
+
+TEST_F(EngineStartup, ConfigurationMakesThisSaverTheSystemsSaver) {
+  WritePrivateProfileStringA("boot", "scrnsave.exe", "c:\\windows\\other.scr", "system.ini");
+  std::string scr = BuildSaver("Mine.scr", true);
+  zebtest::Process p;
+  ASSERT_TRUE(p.Start(scr, "/c"));
+  HWND viewer = zebtest::WaitForWindow(p.Id(), "#32770", "E2E Saver", 15000);
+  ASSERT_NE(viewer, nullptr);
+  char shortPath[MAX_PATH] = {};
+  GetShortPathNameA(scr.c_str(), shortPath, MAX_PATH);
+  std::string expected = shortPath;
+  for (char& c : expected) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  EXPECT_EQ(SystemSaver(), expected);
+  PostMessageA(viewer, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(p.WaitExit(10000));
+  WritePrivateProfileStringA("boot", "scrnsave.exe", nullptr, "system.ini");
+}
+
 TEST_F(EngineStartup, WithoutATitleTheDefaultOneIsUsed) {
   std::string scr = BuildSaver("Untitled.scr", false);
   zebtest::Process p;
