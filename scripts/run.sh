@@ -53,13 +53,15 @@ sleep 1.5
 frames="$out/frames"
 rm -rf "$frames"
 mkdir -p "$frames"
-for i in $(seq 1000 1150); do
+for i in $(seq 1000 1220); do
   xwd -root -silent -out "$frames/$i.xwd"
   sleep 0.04
 done
 convert "xwd:$frames/1000.xwd" "$out/saver.png"
-convert "xwd:$frames/1150.xwd" "$out/saver-later.png"
-convert -delay 7 -loop 0 "$frames"/*.xwd -scale 50% -layers Optimize "$out/saver.gif"
+convert "xwd:$frames/1220.xwd" "$out/saver-later.png"
+# Every other frame at half size keeps the animation within ImageMagick's memory limits.
+for f in "$frames"/*[02468].xwd; do convert "xwd:$f" -scale 50% "${f%.xwd}.png"; done
+convert -delay 14 -loop 0 "$frames"/*.png -layers Optimize "$out/saver.gif"
 rm -rf "$frames"
 xdotool mousemove_relative -- 50 0
 sleep 0.3
@@ -85,4 +87,4 @@ sleep 4
 shot "$out/slideshow-viewer.png"
 wineserver -k
 echo "Sample slideshow saver: $out/slideshow-saver.png (/s) and $out/slideshow-viewer.png (/c)"
-echo "Screenshots: $out/saver.png and $out/saver-later.png (full-screen saver), $out/saver.gif (about 10 s of it, half size), $out/preview.png (preview)"
+echo "Screenshots: $out/saver.png and $out/saver-later.png (full-screen saver), $out/saver.gif (about 20 s of it: the fly crossing; half size), $out/preview.png (preview)"
