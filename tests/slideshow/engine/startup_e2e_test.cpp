@@ -141,7 +141,8 @@ TEST_F(EngineStartup, PreviewModeNotesTheResetMarksTheTitleAndDeletesUserSetting
   PostMessageA(note, WM_COMMAND, IDOK, 0);
   HWND viewer = zebtest::WaitForWindow(p.Id(), "#32770", "[Preview] E2E Saver", 15000);
   ASSERT_NE(viewer, nullptr);
-  EXPECT_EQ(GetFileAttributesA(UserSettingsFile().c_str()), INVALID_FILE_ATTRIBUTES);
+  // The earlier settings are gone (configuration then stores the saver's own path afresh).
+  EXPECT_EQ(GetPrivateProfileIntA("General", "ImageDelay", -1, UserSettingsFile().c_str()), -1);
   PostMessageA(viewer, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(p.WaitExit(10000));
 

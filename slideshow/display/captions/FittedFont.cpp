@@ -1,0 +1,48 @@
+#include "slideshow/display/captions/FittedFont.h"
+
+#include "slideshow/display/captions/GdiGuards.h"
+
+namespace lumi {
+namespace {
+
+HFONT CreateFace(int height, const char* face, bool bold, bool italic) {
+  return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic ? TRUE : FALSE, FALSE,
+                     FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH, face);
+}
+
+// The text's size in device pixels when drawn in the font.
+SIZE Measure(HDC dc, HFONT font, const std::string& text, UINT drawFlags) {
+  captions::SelectionGuard selected(dc, font);
+  RECT r{0, 0, 0, 0};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, drawFlags | DT_CALCRECT);
+  POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+  LPtoDP(dc, corners, 2);
+  return SIZE{corners[1].x - corners[0].x, corners[1].y - corners[0].y};
+}
+
+}  // namespace
+
+HFONT CreateFittedFont(const std::string& text, const RECT& rect, const char* face, bool bold,
+                       bool italic, UINT drawFlags) {
+  const LONG width = rect.right - rect.left;
+  const LONG height = rect.bottom - rect.top;
+  captions::WindowDcGuard screen(GetDesktopWindow());
+  HFONT fitted = nullptr;
+  if (screen.Get()) {
+    for (int h = kFittedFontSmallest; h <= kFittedFontLargest; ++h) {
+      HFONT candidate = CreateFace(h, face, bold, italic);
+      if (!candidate) break;
+      const SIZE size = Measure(screen.Get(), candidate, text, drawFlags);
+      if (size.cx > width || size.cy > height) {
+        DeleteObject(candidate);
+        break;
+      }
+      if (fitted) DeleteObject(fitted);
+      fitted = candidate;
+    }
+  }
+  return fitted ? fitted : CreateFace(0, face, bold, italic);
+}
+
+}  // namespace lumi

@@ -1,0 +1,20 @@
+#pragma once
+// Time and chance for the running slideshow: the system's sleep and tick
+// count, and the C runtime's generator seeded from the tick count.
+#include "slideshow/display/show/ShowSeams.h"
+
+namespace lumi {
+
+class SystemShowClock final : public ShowClock {
+ public:
+  void Sleep(int milliseconds) override;
+  std::uint32_t NowMilliseconds() override;
+};
+
+class CrtRandom final : public RandomSource {
+ public:
+  void Reseed() override;
+  int Next() override;
+};
+
+}  // namespace lumi
