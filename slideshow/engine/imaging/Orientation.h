@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+#include "imaging/Image.h"
+
+namespace lumi::imaging {
+
+// Turns top-down RGB pixels as stored by the camera into the upright picture
+// for an Exif orientation (1 to 8; others are taken as 1). Orientations 5 to
+// 8 swap width and height.
+Image Orient(const std::uint8_t* rgb, int width, int height, int orientation);
+
+}  // namespace lumi::imaging

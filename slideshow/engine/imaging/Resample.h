@@ -1,0 +1,16 @@
+#pragma once
+
+#include "imaging/Image.h"
+
+namespace lumi::imaging {
+
+// Filtered resampling of a 24-bit image: a Mitchell filter when shrinking
+// (fine detail averages out instead of aliasing), Catmull-Rom when enlarging.
+// kImgErrUseResize for palette images, whose indices cannot be filtered.
+int ResampleSmooth(const Image& source, int width, int height, Image& out);
+
+// Bilinear for 24-bit images, nearest pixel for palette images (which keep
+// their palette).
+int ResamplePlain(const Image& source, int width, int height, Image& out);
+
+}  // namespace lumi::imaging
