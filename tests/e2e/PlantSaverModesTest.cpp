@@ -85,11 +85,7 @@ TEST(PlantSaverModes, PreviewLivesInAChildOfTheGivenWindowUntilItIsDestroyed) {
   Process p;
   ASSERT_TRUE(p.Start(SaverPath(), "/p " + std::to_string(reinterpret_cast<UINT_PTR>(parent))));
 
-  HWND child = nullptr;
-  for (int i = 0; i < 200 && !child; ++i) {
-    PumpFor(50);
-    child = FindWindowExA(parent, nullptr, "zebsaverpreview", "Zeb98");
-  }
+  HWND child = WaitForChild(parent, "zebsaverpreview", "Zeb98", 15000);
   ASSERT_NE(child, nullptr);
   RECT cr;
   GetWindowRect(child, &cr);

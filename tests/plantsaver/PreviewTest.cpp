@@ -36,11 +36,7 @@ TEST(Preview, BouncesThroughItsFramesCentredInTheParentAndEndsWithIt) {
   PumpFor(100);
   std::thread preview([&] { RunPreview(self, parent); });
 
-  HWND child = nullptr;
-  for (int i = 0; i < 200 && !child; ++i) {
-    PumpFor(20);
-    child = FindWindowExA(parent, nullptr, "zebsaverpreview", "Zeb98");
-  }
+  HWND child = zebtest::WaitForChild(parent, "zebsaverpreview", "Zeb98", 10000);
   ASSERT_NE(child, nullptr);
   RECT cr;
   GetWindowRect(child, &cr);

@@ -93,6 +93,15 @@ void PumpFor(DWORD ms) {
   } while (GetTickCount() - start < ms);
 }
 
+HWND WaitForChild(HWND parent, const char* className, const char* title, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  do {
+    if (HWND child = FindWindowExA(parent, nullptr, className, title)) return child;
+    PumpFor(20);
+  } while (GetTickCount() - start < timeoutMs);
+  return nullptr;
+}
+
 TempFolder::TempFolder() {
   char base[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, base);

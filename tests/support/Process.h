@@ -37,6 +37,10 @@ HWND WaitForWindow(DWORD processId, const char* className, const char* title, DW
 // another process sends its parent messages and waits for the answers).
 void PumpFor(DWORD ms);
 
+// Polls, while keeping this thread's windows answering, for a child of
+// parent with the given class and title; null when none appeared in time.
+HWND WaitForChild(HWND parent, const char* className, const char* title, DWORD timeoutMs);
+
 // A fresh empty folder under the temporary folder; removed with its files on destruction.
 class TempFolder {
  public:

@@ -197,11 +197,7 @@ TEST_F(EngineStartup, PreviewRunsAsAChildOfTheGivenWindow) {
   PumpFor(100);
   zebtest::Process p;
   ASSERT_TRUE(p.Start(scr, "/p " + std::to_string(reinterpret_cast<UINT_PTR>(host))));
-  HWND child = nullptr;
-  for (int i = 0; i < 300 && !child; ++i) {
-    PumpFor(30);
-    child = FindWindowExA(host, nullptr, "LumishowSaverWindow", kSaverTitle);
-  }
+  HWND child = zebtest::WaitForChild(host, "LumishowSaverWindow", kSaverTitle, 15000);
   ASSERT_NE(child, nullptr);
   RECT r;
   GetClientRect(child, &r);
