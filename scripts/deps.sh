@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   googletest libstb-dev wine wine32:i386 xvfb xauth xdotool x11-apps imagemagick)
+# The imaging benchmark's reference program and the pictures it is run on.
+packages+=(pkg-config libjpeg62-turbo-dev libjpeg-turbo-progs libmagickcore-6.q16-dev)
 
 missing=()
 for p in "${packages[@]}"; do

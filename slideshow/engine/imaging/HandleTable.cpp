@@ -24,6 +24,7 @@ Table& TheTable() {
 
 ImageEntry::~ImageEntry() {
   for (const Attachment& a : attachments) a.release(a.block, true);
+  GiveBackPixels(std::move(image.pixels));
 }
 
 void ImageEntry::Attach(void* block, bool (*release)(void*, bool)) {

@@ -37,4 +37,12 @@ bool AcceptableSize(std::int64_t width, std::int64_t height);
 // A 24-bit copy of a palette image (or a plain copy of a 24-bit one).
 Image ToRgb(const Image& image);
 
+// Pixel memory for a new picture: `size` bytes whose contents are left to the
+// caller to overwrite. The memory of pictures let go through GiveBackPixels is
+// used again first, so that a slideshow turning picture after picture does not
+// have the system find, map and clear megabytes of fresh memory each time.
+// Throws std::bad_alloc like any allocation.
+std::vector<std::uint8_t> TakePixels(std::size_t size);
+void GiveBackPixels(std::vector<std::uint8_t>&& pixels) noexcept;
+
 }  // namespace lumi::imaging

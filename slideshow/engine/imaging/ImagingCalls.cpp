@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "imaging/ColourWork.h"
 #include "imaging/Decoder.h"
@@ -26,7 +27,10 @@ int ChangeImage(int handle, Work work) {
   } catch (const std::bad_alloc&) {
     return kImgErrNoMemory;
   }
-  if (status == kImgOk) entry->image = std::move(result);
+  if (status == kImgOk) {
+    std::swap(entry->image, result);
+    GiveBackPixels(std::move(result.pixels));
+  }
   return status;
 }
 
@@ -165,10 +169,13 @@ int ImgGetPackedDib(int handle, std::vector<std::uint8_t>& dib, int* width, int*
   std::shared_ptr<ImageEntry> entry = FindImage(handle);
   if (!entry) return kImgErrBadHandle;
   try {
-    dib = MakePackedDib(entry->image);
+    // The caller's vector is filled in place: one passed in again for the next
+    // picture keeps its memory.
+    dib.resize(PackedDibSize(entry->image));
   } catch (const std::bad_alloc&) {
     return kImgErrNoMemory;
   }
+  WritePackedDib(entry->image, dib.data());
   if (width != nullptr) *width = entry->image.width;
   if (height != nullptr) *height = entry->image.height;
   if (bitsPerPixel != nullptr) *bitsPerPixel = entry->image.BitsPerPixel();

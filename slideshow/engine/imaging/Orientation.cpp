@@ -4,21 +4,18 @@
 
 namespace lumi::imaging {
 
-Image Orient(const std::uint8_t* rgb, int width, int height, int orientation) {
+void Orient(const std::uint8_t* rgb, int width, int height, int orientation, std::uint8_t* out) {
   if (orientation < 1 || orientation > 8) orientation = 1;
-  bool swaps = orientation >= 5;
-  Image out;
-  out.width = swaps ? height : width;
-  out.height = swaps ? width : height;
-  out.pixels.resize(static_cast<std::size_t>(width) * height * 3);
-  if (orientation == 1) {
-    std::memcpy(out.pixels.data(), rgb, out.pixels.size());
-    return out;
-  }
   const std::size_t srcRow = static_cast<std::size_t>(width) * 3;
-  for (int y = 0; y < out.height; ++y) {
-    std::uint8_t* d = out.Row(y);
-    for (int x = 0; x < out.width; ++x, d += 3) {
+  if (orientation == 1) {
+    std::memcpy(out, rgb, srcRow * height);
+    return;
+  }
+  const bool swaps = orientation >= 5;
+  const int outWidth = swaps ? height : width, outHeight = swaps ? width : height;
+  std::uint8_t* d = out;
+  for (int y = 0; y < outHeight; ++y) {
+    for (int x = 0; x < outWidth; ++x, d += 3) {
       int sx = x, sy = y;
       switch (orientation) {
         case 2:
@@ -56,7 +53,6 @@ Image Orient(const std::uint8_t* rgb, int width, int height, int orientation) {
       d[2] = s[2];
     }
   }
-  return out;
 }
 
 }  // namespace lumi::imaging

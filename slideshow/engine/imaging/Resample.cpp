@@ -1,8 +1,14 @@
 #include "imaging/Resample.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "imaging/ImagingApi.h"
 #include "imaging/Progress.h"
@@ -10,41 +16,196 @@
 namespace lumi::imaging {
 namespace {
 
-// The resizer asks for its working memory on every call; output is made in
-// bands (so that progress can be reported and a stop honoured), and the bands
-// share one scratch block instead of allocating each time.
-struct Scratch {
-  std::vector<unsigned char> block;
-  bool failed = false;
-};
+// Filter weights are 14-bit fixed point: a row of 16-bit weights summing to
+// exactly kOne keeps flat areas exact, and 255 times the largest sum of
+// absolute weights still fits 32 bits with room to spare.
+constexpr int kShift = 14;
+constexpr int kOne = 1 << kShift;
 
-void* ScratchAlloc(std::size_t size, void* context) {
-  Scratch& scratch = *static_cast<Scratch*>(context);
-  try {
-    if (scratch.block.size() < size) scratch.block.resize(size);
-  } catch (const std::bad_alloc&) {
-    scratch.failed = true;
-    return nullptr;
-  }
-  return scratch.block.data();
+// Mitchell-Netravali cubic with parameters b and c; support 2.
+double Cubic(double x, double b, double c) {
+  x = std::fabs(x);
+  if (x < 1)
+    return ((12 - 9 * b - 6 * c) * x * x * x + (-18 + 12 * b + 6 * c) * x * x + (6 - 2 * b)) / 6;
+  if (x < 2)
+    return ((-b - 6 * c) * x * x * x + (6 * b + 30 * c) * x * x + (-12 * b - 48 * c) * x +
+            (8 * b + 24 * c)) /
+           6;
+  return 0;
 }
 
-}  // namespace
-}  // namespace lumi::imaging
+// For each output position along one axis, the run of source positions it
+// reads and their weights. Shrinking uses the Mitchell filter widened by the
+// reduction, so that each output pixel averages all the detail it covers;
+// enlarging uses Catmull-Rom, which passes through the source pixels and keeps
+// edges crisp. Taps beyond the picture's edge count as the edge pixel.
+struct Taps {
+  int span = 0;                       // longest run of source positions
+  int stride = 0;                     // weights kept per output position: span, made even
+  std::vector<int> first;             // first source position read
+  std::vector<int> count;             // source positions read
+  std::vector<std::int16_t> weights;  // stride per output position, zero-padded
+};
 
-#define STB_IMAGE_RESIZE_IMPLEMENTATION
-#define STB_IMAGE_RESIZE_STATIC
-#define STBIR_MALLOC(size, context) lumi::imaging::ScratchAlloc((size), (context))
-#define STBIR_FREE(ptr, context) ((void)(ptr), (void)(context))
-#include <stb_image_resize.h>
+Taps MakeTaps(int from, int to) {
+  const bool shrink = to < from;
+  const double scale = static_cast<double>(to) / from;
+  const double stretch = shrink ? 1.0 / scale : 1.0;  // source pixels per filter unit
+  const double b = shrink ? 1.0 / 3 : 0.0, c = shrink ? 1.0 / 3 : 0.5;
+  const double support = 2.0 * stretch;
+  Taps taps;
+  taps.span = std::min(from, static_cast<int>(std::ceil(support)) * 2 + 1);
+  taps.first.resize(to);
+  taps.count.resize(to);
+  taps.stride = (taps.span + 1) & ~1;
+  taps.weights.assign(static_cast<std::size_t>(to) * taps.stride, 0);
+  std::vector<double> w;
+  for (int i = 0; i < to; ++i) {
+    const double centre = (i + 0.5) / scale;  // in source pixel units
+    const int lo = static_cast<int>(std::floor(centre - support));
+    const int hi = static_cast<int>(std::ceil(centre + support));
+    const int first = std::clamp(lo, 0, from - 1), last = std::clamp(hi, 0, from - 1);
+    w.assign(last - first + 1, 0.0);
+    double sum = 0;
+    for (int j = lo; j <= hi; ++j) {
+      double weight = Cubic((j + 0.5 - centre) / stretch, b, c);
+      w[std::clamp(j, 0, from - 1) - first] += weight;
+      sum += weight;
+    }
+    // Positions whose weight rounds to nothing are dropped from both ends,
+    // which keeps the span small where the filter passes through zero.
+    int begin = 0, end = static_cast<int>(w.size());
+    while (end - begin > 1 && std::lround(w[begin] / sum * kOne) == 0) ++begin;
+    while (end - begin > 1 && std::lround(w[end - 1] / sum * kOne) == 0) --end;
+    taps.first[i] = first + begin;
+    taps.count[i] = end - begin;
+    std::int16_t* out = &taps.weights[static_cast<std::size_t>(i) * taps.stride];
+    int total = 0, largest = 0;
+    for (int k = begin; k < end; ++k) {
+      out[k - begin] = static_cast<std::int16_t>(std::lround(w[k] / sum * kOne));
+      total += out[k - begin];
+      if (out[k - begin] > out[largest]) largest = k - begin;
+    }
+    // Rounding leftovers go to the largest weight so every row sums to one.
+    out[largest] = static_cast<std::int16_t>(out[largest] + kOne - total);
+  }
+  return taps;
+}
 
-namespace lumi::imaging {
-namespace {
+std::uint8_t Clamp8(int v) {
+  v >>= kShift;
+  return static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
 
-// Each band costs the resizer a fresh set-up and the filter rows around its
-// edges twice, so bands are few: about eight per picture, which still lets a
-// stop take effect quickly.
-int BandRows(int height) { return std::max(128, (height + 7) / 8); }
+// One row across: each output pixel from its run of source pixels. Two
+// source pixels go into each multiply-add step, their channels interleaved
+// as 16-bit pairs; where those 8-byte reads would leave the row (at its right
+// end) the plain loop does the pixel.
+void FilterAcross(const std::uint8_t* src, std::size_t srcBytes, std::uint8_t* dst, int width,
+                  const Taps& taps) {
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128(), round = _mm_set1_epi32(kOne / 2);
+#endif
+  // Held in locals: the byte stores below could otherwise alias the tables,
+  // and the compiler would reload them for every pixel.
+  const int* firsts = taps.first.data();
+  const int* counts = taps.count.data();
+  const std::int16_t* weights = taps.weights.data();
+  const std::size_t stride = static_cast<std::size_t>(taps.stride);
+  for (int x = 0; x < width; ++x, dst += 3, weights += stride) {
+    const std::size_t first = static_cast<std::size_t>(firsts[x]);
+    const std::uint8_t* s = src + 3 * first;
+    const std::int16_t* w = weights;
+    const int count = counts[x];
+#if defined(__SSE2__)
+    // Enlarging reads at most four pixels: one 16-byte load holds them all.
+    if (count <= 4 && stride >= 4 && 3 * first + 16 <= srcBytes) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+      const __m128i p01 = _mm_unpacklo_epi8(v, zero);
+      const __m128i p23 = _mm_unpacklo_epi8(_mm_srli_si128(v, 6), zero);
+      const __m128i w03 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(w));
+      __m128i acc =
+          _mm_add_epi32(round, _mm_madd_epi16(_mm_unpacklo_epi16(p01, _mm_srli_si128(p01, 6)),
+                                              _mm_shuffle_epi32(w03, 0x00)));
+      acc = _mm_add_epi32(acc, _mm_madd_epi16(_mm_unpacklo_epi16(p23, _mm_srli_si128(p23, 6)),
+                                              _mm_shuffle_epi32(w03, 0x55)));
+      acc = _mm_srai_epi32(acc, kShift);
+      const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(acc, acc), zero);
+      const std::uint32_t rgb = static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
+      dst[0] = static_cast<std::uint8_t>(rgb);
+      dst[1] = static_cast<std::uint8_t>(rgb >> 8);
+      dst[2] = static_cast<std::uint8_t>(rgb >> 16);
+      continue;
+    }
+    if (3 * (first + static_cast<std::size_t>((count - 1) & ~1)) + 8 <= srcBytes) {
+      __m128i acc = round;
+      for (int k = 0; k < count; k += 2, s += 6) {
+        std::int32_t pair;
+        std::memcpy(&pair, w + k, 4);  // weights k and k + 1 (zero past the run)
+        const __m128i p =
+            _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(s)), zero);
+        const __m128i both = _mm_unpacklo_epi16(p, _mm_srli_si128(p, 6));
+        acc = _mm_add_epi32(acc, _mm_madd_epi16(both, _mm_set1_epi32(pair)));
+      }
+      acc = _mm_srai_epi32(acc, kShift);
+      const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(acc, acc), zero);
+      const std::uint32_t rgb = static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
+      dst[0] = static_cast<std::uint8_t>(rgb);
+      dst[1] = static_cast<std::uint8_t>(rgb >> 8);
+      dst[2] = static_cast<std::uint8_t>(rgb >> 16);
+      continue;
+    }
+#endif
+    int r = kOne / 2, g = kOne / 2, b = kOne / 2;
+    for (int k = 0; k < count; ++k, s += 3) {
+      r += s[0] * w[k];
+      g += s[1] * w[k];
+      b += s[2] * w[k];
+    }
+    dst[0] = Clamp8(r);
+    dst[1] = Clamp8(g);
+    dst[2] = Clamp8(b);
+  }
+}
+
+// One output row down: bytes of `count` rows, weighted. The same weights
+// apply along the whole row, so the work runs sixteen bytes at a time.
+void FilterDown(const std::uint8_t* const* rows, const std::int16_t* w, int count,
+                std::uint8_t* dst, std::size_t bytes) {
+  std::size_t x = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128(), round = _mm_set1_epi32(kOne / 2);
+  for (; x + 16 <= bytes; x += 16) {
+    __m128i acc0 = round, acc1 = round, acc2 = round, acc3 = round;
+    for (int k = 0; k < count; k += 2) {
+      // Two rows at a time: their bytes interleaved as 16-bit pairs, each
+      // pair multiplied by the two weights and added in one step.
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k] + x));
+      const bool pair = k + 1 < count;
+      const __m128i b =
+          pair ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k + 1] + x)) : zero;
+      const int w1 = pair ? w[k + 1] : 0;
+      const __m128i weights = _mm_set1_epi32(
+          static_cast<int>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(w1)) << 16) |
+                           static_cast<std::uint16_t>(w[k])));
+      const __m128i lo = _mm_unpacklo_epi8(a, b), hi = _mm_unpackhi_epi8(a, b);
+      acc0 = _mm_add_epi32(acc0, _mm_madd_epi16(_mm_unpacklo_epi8(lo, zero), weights));
+      acc1 = _mm_add_epi32(acc1, _mm_madd_epi16(_mm_unpackhi_epi8(lo, zero), weights));
+      acc2 = _mm_add_epi32(acc2, _mm_madd_epi16(_mm_unpacklo_epi8(hi, zero), weights));
+      acc3 = _mm_add_epi32(acc3, _mm_madd_epi16(_mm_unpackhi_epi8(hi, zero), weights));
+    }
+    const __m128i low = _mm_packs_epi32(_mm_srai_epi32(acc0, kShift), _mm_srai_epi32(acc1, kShift));
+    const __m128i high =
+        _mm_packs_epi32(_mm_srai_epi32(acc2, kShift), _mm_srai_epi32(acc3, kShift));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + x), _mm_packus_epi16(low, high));
+  }
+#endif
+  for (; x < bytes; ++x) {
+    int v = kOne / 2;
+    for (int k = 0; k < count; ++k) v += rows[k][x] * w[k];
+    dst[x] = Clamp8(v);
+  }
+}
 
 int ValidateTarget(const Image& source, int width, int height) {
   if (width < 1 || height < 1) return kImgErrBadArgument;
@@ -59,29 +220,53 @@ int ResampleSmooth(const Image& source, int width, int height, Image& out) {
   if (int status = ValidateTarget(source, width, height); status != kImgOk) return status;
   if (source.HasPalette()) return kImgErrUseResize;
   Image result;
-  Scratch scratch;
+  Taps across, down;
+  std::vector<std::uint8_t> scratch;
+  std::vector<const std::uint8_t*> rows;
+  const std::size_t sourceRow = source.RowBytes(), resultRow = static_cast<std::size_t>(width) * 3;
+  const bool sameWidth = width == source.width;
+  // The pass across costs most per pixel, so it runs on whichever has fewer
+  // rows. When the height shrinks, each output row is made down from the
+  // source rows into a scratch row, then across. Otherwise source rows are
+  // made across as the output rows down need them, into a ring of rows just
+  // deep enough for the filter, which stays in the processor's cache.
+  const bool downFirst = height < source.height;
+  int ringRows = 0;
   try {
     result.width = width;
     result.height = height;
-    result.pixels.resize(static_cast<std::size_t>(width) * height * 3);
+    result.pixels = TakePixels(resultRow * height);
+    across = MakeTaps(source.width, width);
+    down = MakeTaps(source.height, height);
+    rows.resize(down.span);
+    ringRows = down.span + 2;
+    if (!sameWidth) scratch.resize(downFirst ? sourceRow : resultRow * ringRows);
   } catch (const std::bad_alloc&) {
     return kImgErrNoMemory;
   }
   ProgressStage progress(height);
-  const int bandRows = BandRows(height);
-  for (int y0 = 0; y0 < height; y0 += bandRows) {
-    int y1 = std::min(height, y0 + bandRows);
-    // The band's rows as a region of the whole picture, so that the filter
-    // sees the source rows around the band's edges exactly as a single call
-    // would.
-    int ok = stbir_resize_region(
-        source.pixels.data(), source.width, source.height, static_cast<int>(source.RowBytes()),
-        result.Row(y0), width, y1 - y0, static_cast<int>(result.RowBytes()), STBIR_TYPE_UINT8, 3,
-        STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP, STBIR_EDGE_CLAMP, STBIR_FILTER_DEFAULT,
-        STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_LINEAR, &scratch, 0.0f,
-        static_cast<float>(y0) / height, 1.0f, static_cast<float>(y1) / height);
-    if (!ok) return scratch.failed ? kImgErrNoMemory : kImgErrUseResize;
-    if (progress.StepTo(y1)) return kImgErrStopped;
+  int made = 0;  // source rows made across so far, when going across first
+  for (int y = 0; y < height; ++y) {
+    const int first = down.first[y], count = down.count[y];
+    const std::int16_t* weights = &down.weights[static_cast<std::size_t>(y) * down.stride];
+    if (downFirst || sameWidth) {
+      for (int k = 0; k < count; ++k) rows[k] = source.Row(first + k);
+      std::uint8_t* row = sameWidth ? result.Row(y) : scratch.data();
+      FilterDown(rows.data(), weights, count, row, sourceRow);
+      if (!sameWidth) FilterAcross(row, sourceRow, result.Row(y), width, across);
+    } else {
+      // Rows that have left the ring are made again (the first row read can
+      // step back by one where a filter end rounds to nothing).
+      if (first < made - ringRows) made = first;
+      for (; made < first + count; ++made)
+        FilterAcross(source.Row(made), sourceRow,
+                     scratch.data() + resultRow * static_cast<std::size_t>(made % ringRows), width,
+                     across);
+      for (int k = 0; k < count; ++k)
+        rows[k] = scratch.data() + resultRow * static_cast<std::size_t>((first + k) % ringRows);
+      FilterDown(rows.data(), weights, count, result.Row(y), resultRow);
+    }
+    if (progress.Step()) return kImgErrStopped;
   }
   out = std::move(result);
   return kImgOk;

@@ -47,5 +47,29 @@ TEST(WinDib, LockedBlockSurvivesANewerOne) {
   EXPECT_EQ(ImgFree(handle), kImgOk);
 }
 
+// Blocks let go by earlier images are handed out again; each must still be
+// exactly the size of its bitmap and hold nothing but it.
+TEST(WinDib, BlocksHandedOutAgainFitTheirBitmapExactly) {
+  const int widths[] = {900, 300, 901, 640, 2, 1200};
+  for (int i = 0; i < 12; ++i) {
+    const int width = widths[i % 6];
+    int handle = HandleFor(Solid(width, 250, {static_cast<std::uint8_t>(i), 20, 30}));
+    int w, h, bits;
+    HGLOBAL first = ImgGetDib(handle, &w, &h, &bits);  // as the engine does once it has loaded
+    ASSERT_NE(first, nullptr);
+    ASSERT_EQ(ImgResize(handle, width / 2 + 1, 125), kImgOk);
+    HGLOBAL block = ImgGetDib(handle, &w, &h, &bits);
+    ASSERT_NE(block, nullptr);
+    std::vector<std::uint8_t> packed;
+    ASSERT_EQ(ImgGetPackedDib(handle, packed, nullptr, nullptr, nullptr), kImgOk);
+    ASSERT_EQ(GlobalSize(block), packed.size()) << i;
+    const void* bitsPtr = GlobalLock(block);
+    ASSERT_NE(bitsPtr, nullptr);
+    EXPECT_EQ(std::memcmp(bitsPtr, packed.data(), packed.size()), 0) << i;
+    GlobalUnlock(block);
+    EXPECT_EQ(ImgFree(handle), kImgOk);
+  }
+}
+
 }  // namespace
 }  // namespace lumi::imaging::test
