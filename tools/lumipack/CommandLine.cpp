@@ -7,12 +7,18 @@ namespace lumipack {
 
 const char kUsage[] =
     "usage: lumipack --engine ENGINE --out OUT.scr FOLDER\n"
+    "       lumipack --engine ENGINE --out OUT.scr --photos FOLDER [--title TITLE]\n"
     "       lumipack --list FILE.scr\n"
     "       lumipack --help\n"
     "\n"
     "Builds a slideshow saver: copies ENGINE to OUT.scr and appends a package of\n"
     "every file directly in FOLDER. FOLDER must hold Settings.ini and Pics.cvn;\n"
     "they become the first two members, the other files follow in name order.\n"
+    "--photos makes the saver from a folder of JPEG photos (.jpg, .jpeg, .jpe):\n"
+    "it writes Pics.cvn with a title per photo from its file name, Settings.ini\n"
+    "titled TITLE (default: the folder's name) and a thumbnail per photo, and\n"
+    "packs them with the photos. The folder is only read. Other files are\n"
+    "ignored; photos that cannot be read are skipped and listed at the end.\n"
     "--list prints the members of a saver, one per line: name, a tab, the size.\n";
 
 namespace {
@@ -28,6 +34,7 @@ CommandLine UsageError(std::string error) {
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine command;
   bool listing = false;
+  std::string photos;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -40,6 +47,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       value = &command.engine;
     } else if (arg == "--out") {
       value = &command.out;
+    } else if (arg == "--photos") {
+      value = &photos;
+    } else if (arg == "--title") {
+      value = &command.title;
     } else if (arg == "--list") {
       value = &command.file;
       listing = true;
@@ -55,7 +66,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   }
 
   if (listing) {
-    if (!command.engine.empty() || !command.out.empty() || !positional.empty()) {
+    if (!command.engine.empty() || !command.out.empty() || !positional.empty() || !photos.empty() ||
+        !command.title.empty()) {
       return UsageError("--list takes only the saver to list");
     }
     command.mode = CommandLine::Mode::kList;
@@ -64,6 +76,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   if (args.empty()) return UsageError("nothing to do");
   if (command.engine.empty()) return UsageError("--engine is missing");
   if (command.out.empty()) return UsageError("--out is missing");
+  if (!photos.empty()) {
+    if (!positional.empty()) return UsageError("--photos takes the place of the package folder");
+    command.folder = photos;
+    command.mode = CommandLine::Mode::kBuildPhotos;
+    return command;
+  }
+  if (!command.title.empty()) return UsageError("--title goes with --photos");
   if (positional.empty()) return UsageError("the package folder is missing");
   if (positional.size() > 1) return UsageError("only one package folder can be given");
   command.folder = positional.front();

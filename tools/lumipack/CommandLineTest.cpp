@@ -36,6 +36,20 @@ TEST(CommandLineTest, RecognisesEachModeAndRefusesMuddledArguments) {
        Mode::kUsageError,
        "--list takes only the saver to list"},
       {{"--make", "dir"}, Mode::kUsageError, "unknown option --make"},
+      {{"--engine", "e", "--out", "o", "--photos", "pics", "--title", "My Pictures"},
+       Mode::kBuildPhotos,
+       ""},
+      {{"--photos", "pics", "--engine", "e", "--out", "o"}, Mode::kBuildPhotos, ""},
+      {{"--photos", "pics", "--out", "o"}, Mode::kUsageError, "--engine is missing"},
+      {{"--engine", "e", "--out", "o", "--photos", "pics", "dir"},
+       Mode::kUsageError,
+       "--photos takes the place of the package folder"},
+      {{"--engine", "e", "--out", "o", "--title", "T", "dir"},
+       Mode::kUsageError,
+       "--title goes with --photos"},
+      {{"--list", "o.scr", "--photos", "pics"},
+       Mode::kUsageError,
+       "--list takes only the saver to list"},
   };
   for (const auto& c : cases) {
     const CommandLine command = ParseCommandLine(c.args);
@@ -43,6 +57,10 @@ TEST(CommandLineTest, RecognisesEachModeAndRefusesMuddledArguments) {
     EXPECT_EQ(command.mode, c.mode);
     EXPECT_EQ(command.error, c.error);
   }
+  const CommandLine photos =
+      ParseCommandLine({"--engine", "e", "--out", "o", "--photos", "pics", "--title", "Coast"});
+  EXPECT_EQ(photos.folder, "pics");
+  EXPECT_EQ(photos.title, "Coast");
 }
 
 }  // namespace

@@ -48,7 +48,9 @@ bool CollectMembers(const fs::path& folder, std::vector<MemberFile>& members, st
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     std::error_code typeError;
     if (!it->is_regular_file(typeError)) continue;
-    MemberFile member{it->path().filename().string(), it->path(), 0};
+    MemberFile member;
+    member.name = it->path().filename().string();
+    member.path = it->path();
     if (member.name.size() >= 256) {
       return Fail(error, "file name too long for a member (at most 255 bytes): " + member.name);
     }

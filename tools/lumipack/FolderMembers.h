@@ -7,10 +7,14 @@
 
 namespace lumipack {
 
+// One member of the package: copied from a file, or, when inMemory is set,
+// made by the builder itself and held in data.
 struct MemberFile {
   std::string name;  // stored name: the file's own name
   std::filesystem::path path;
   std::uint64_t size = 0;
+  bool inMemory = false;
+  std::string data;
 };
 
 // Every regular file directly in folder, as package members: the settings file

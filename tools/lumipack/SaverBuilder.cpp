@@ -3,11 +3,13 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
+#include <span>
 #include <system_error>
 #include <vector>
 
 #include "FolderMembers.h"
 #include "package/FileByteSource.h"
+#include "package/MemoryByteSource.h"
 #include "package/PackageFormat.h"
 #include "package/PackageWriter.h"
 
@@ -83,6 +85,12 @@ bool AppendPackage(std::ostream& out, std::uint64_t headerOffset,
     return Fail(error, writer.Error());
   }
   for (const MemberFile& member : members) {
+    if (member.inMemory) {
+      lumi::MemoryByteSource source(std::span<const unsigned char>(
+          reinterpret_cast<const unsigned char*>(member.data.data()), member.data.size()));
+      if (!writer.AddMember(member.name, source)) return Fail(error, writer.Error());
+      continue;
+    }
     lumi::FileByteSource source;
     if (!source.Open(member.path)) return Fail(error, "cannot read " + member.path.string());
     if (!writer.AddMember(member.name, source)) {
@@ -99,8 +107,8 @@ bool AppendPackage(std::ostream& out, std::uint64_t headerOffset,
 
 }  // namespace
 
-bool BuildSaver(const fs::path& engine, const fs::path& out, const fs::path& folder,
-                std::string& error) {
+bool CheckBuildPaths(const fs::path& engine, const fs::path& out, const fs::path& folder,
+                     std::string& error) {
   std::error_code ec;
   if (!fs::is_regular_file(engine, ec)) return Fail(error, "engine not found: " + engine.string());
   lumi::FileByteSource engineSource;
@@ -109,14 +117,30 @@ bool BuildSaver(const fs::path& engine, const fs::path& out, const fs::path& fol
     return Fail(error,
                 "engine already carries a package (give the bare engine): " + engine.string());
   }
-
-  std::vector<MemberFile> members;
-  if (!CollectMembers(folder, members, error)) return false;
   if (SameFolder(out.parent_path().empty() ? fs::path(".") : out.parent_path(), folder)) {
     return Fail(error, "output must not be inside the package folder: " + out.string());
   }
   if (fs::exists(out, ec) && fs::equivalent(out, engine, ec)) {
     return Fail(error, "output would replace the engine: " + out.string());
+  }
+  return true;
+}
+
+bool BuildSaver(const fs::path& engine, const fs::path& out, const fs::path& folder,
+                std::string& error) {
+  std::vector<MemberFile> members;
+  return CheckBuildPaths(engine, out, folder, error) && CollectMembers(folder, members, error) &&
+         WriteSaver(engine, out, members, error);
+}
+
+bool WriteSaver(const fs::path& engine, const fs::path& out, const std::vector<MemberFile>& members,
+                std::string& error) {
+  std::error_code ec;
+  lumi::FileByteSource engineSource;
+  if (!engineSource.Open(engine)) return Fail(error, "cannot read engine " + engine.string());
+  if (CarriesPackage(engineSource)) {
+    return Fail(error,
+                "engine already carries a package (give the bare engine): " + engine.string());
   }
   std::uint64_t size = engineSource.Size() + lumi::kHeaderSize + lumi::kTrailerSize;
   for (const MemberFile& member : members) size += lumi::kEntryHeadSize + member.size;
