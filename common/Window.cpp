@@ -59,6 +59,11 @@ INT_PTR Dialog::DoModal(HWND parent) {
                          reinterpret_cast<LPARAM>(this));
 }
 
+bool Dialog::CreateModeless(HWND parent) {
+  return CreateDialogParamA(instance_, MAKEINTRESOURCEA(templateId_), parent, DialogProc,
+                            reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
 bool Dialog::HandleMessage(UINT, WPARAM, LPARAM) { return false; }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
@@ -70,7 +75,15 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
       return self->OnInitDialog();
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
-    return self && self->HandleMessage(msg, wParam, lParam) ? TRUE : FALSE;
+    if (!self) return FALSE;
+    const bool handled = self->HandleMessage(msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+      // A modeless dialog's object may outlive its window; it must not keep
+      // a handle that Windows can give to another window.
+      SetWindowLongPtrA(dlg, DWLP_USER, 0);
+      self->hwnd_ = nullptr;
+    }
+    return handled ? TRUE : FALSE;
   } catch (...) {
     return FALSE;
   }

@@ -43,6 +43,11 @@ class Dialog {
   Dialog& operator=(const Dialog&) = delete;
 
   INT_PTR DoModal(HWND parent);
+  // Creates the dialog modeless, owned by parent; it shows itself only if its
+  // template is visible. The owner's message loop runs it; whoever created it
+  // destroys it (DestroyWindow, not EndDialog). False when creation failed.
+  bool CreateModeless(HWND parent);
+  // Null before the dialog is made and again once its window is destroyed.
   HWND Handle() const { return hwnd_; }
 
  protected:

@@ -1,0 +1,100 @@
+#pragma once
+// CTransitionEffect: one transition from the picture on screen to the next,
+// drawn straight onto the saver window's device context from an off-screen
+// source. The base class is the plain effect, a single straight copy; the
+// other effects derive from it and draw the same source in steps.
+//
+// Lifecycle: Prepare -> Draw -> FinishCopy (skipped when a stop was
+// requested) -> destruction, all on one thread and with the target context
+// still valid. An effect object is used for one transition only.
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+#include "slideshow/engine/pipeline/SlideImage.h"
+
+namespace lumi {
+
+// What a transition brings on screen: the picture's device bitmap, its
+// palette (null on true-colour displays) and where it lies on the target.
+struct EffectPicture {
+  HBITMAP bitmap = nullptr;
+  HPALETTE palette = nullptr;
+  RECT placement{};
+};
+
+class CTransitionEffect {
+ public:
+  CTransitionEffect() = default;
+  // Gives back what Prepare took: the source's saved state (which deselects
+  // the source bitmap), the tiled copy, the source context, and the target's
+  // previous palette. So the target must still be valid here, and the
+  // picture's palette must not be deleted before the effect is.
+  virtual ~CTransitionEffect();
+  CTransitionEffect(const CTransitionEffect&) = delete;
+  CTransitionEffect& operator=(const CTransitionEffect&) = delete;
+
+  // Speeds: 1 long (small steps), 2 medium, 3 short (large steps).
+  static constexpr int kDefaultSpeed = 2;
+  // Fixes the speed that Prepare would otherwise read from the settings store.
+  void SetSpeed(int speed) {
+    fixedSpeed_ = speed;
+    speed_ = speed;
+  }
+
+  // Builds the source from the picture (a display-sized tiled copy when tile
+  // is set and the picture is not already the display's size), selects the
+  // picture's palette into the target, and blackens the display outside the
+  // picture rectangle. False, with nothing drawn, when the picture has no
+  // usable bitmap or the source cannot be made. The stop flag (may be null)
+  // must outlive the effect.
+  bool Prepare(HDC target, const EffectPicture& picture, const RECT& display, bool tile,
+               const std::atomic<bool>* stop);
+  bool Prepare(HDC target, const CSlideImage& image, const RECT& display, bool tile,
+               const std::atomic<bool>* stop) {
+    return Prepare(target, EffectPicture{image.Bitmap(), image.Palette(), image.DestRect()},
+                   display, tile, stop);
+  }
+
+  // Runs the transition; returns 1 when it ran to its end, 0 when it stopped
+  // early or there was nothing prepared. The caller ignores the result.
+  virtual int Draw();
+  // Copies the whole picture rectangle, so that every finished transition
+  // ends on the complete picture.
+  void FinishCopy();
+  virtual std::string GetName() const { return "Straight Copy"; }
+
+ protected:
+  HDC Target() const { return target_; }
+  // The source's origin is the picture rectangle's top-left corner.
+  HDC Source() const { return source_; }
+  const RECT& PictureRect() const { return picture_; }
+  const RECT& DisplayRect() const { return display_; }
+  int PictureWidth() const { return picture_.right - picture_.left; }
+  int PictureHeight() const { return picture_.bottom - picture_.top; }
+  int Speed() const { return speed_; }
+  bool StopRequested() const { return stop_ && stop_->load(std::memory_order_relaxed); }
+  bool Prepared() const { return source_ != nullptr; }
+  // Copies a part of the picture to its place on the target; x and y are
+  // relative to the picture rectangle.
+  void CopyPart(int x, int y, int width, int height) const;
+
+ private:
+  void Release();
+  void FillMargins() const;
+
+  HDC target_ = nullptr;
+  HDC source_ = nullptr;
+  RECT picture_{};
+  RECT display_{};
+  const std::atomic<bool>* stop_ = nullptr;
+  int savedSourceState_ = -1;
+  HGDIOBJ oldSourceBitmap_ = nullptr;  // put back by hand if the state could not be saved
+  HBITMAP tiled_ = nullptr;
+  HPALETTE previousPalette_ = nullptr;
+  int fixedSpeed_ = 0;  // 0: read the settings store
+  int speed_ = kDefaultSpeed;
+};
+
+}  // namespace lumi

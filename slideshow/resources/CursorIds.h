@@ -1,0 +1,3 @@
+#pragma once
+// The saver window's full-screen cursor: every pixel transparent.
+#define IDC_BLANK_CURSOR 141
