@@ -78,13 +78,19 @@ sleep 3
 shot "$out/preview.png"
 wait "$hostpid"
 wine "$sample" /s >/dev/null 2>&1 &
-sleep 4
+# The first picture, and two later ones (with titles and, when the package's
+# message frequency picks one, the caption bar).
+sleep 5
 shot "$out/slideshow-saver.png"
+sleep 13
+shot "$out/slideshow-later.png"
+sleep 13
+shot "$out/slideshow-third.png"
 xdotool key a
 sleep 2
 wine "$sample" /c >/dev/null 2>&1 &
 sleep 4
 shot "$out/slideshow-viewer.png"
 wineserver -k
-echo "Sample slideshow saver: $out/slideshow-saver.png (/s) and $out/slideshow-viewer.png (/c)"
+echo "Sample slideshow saver: $out/slideshow-saver.png, slideshow-later.png, slideshow-third.png (/s) and $out/slideshow-viewer.png (/c)"
 echo "Screenshots: $out/saver.png and $out/saver-later.png (full-screen saver), $out/saver.gif (about 20 s of it: the fly crossing; half size), $out/preview.png (preview)"

@@ -4,78 +4,142 @@
 
 #include <cstdlib>
 
+#include "slideshow/display/PasswordPromptDlg.h"
+#include "slideshow/display/show/SoundRequestMessage.h"
 #include "slideshow/engine/EngineApp.h"
+#include "slideshow/engine/pipeline/ImageProcessor.h"
+#include "slideshow/engine/pipeline/ImagingLock.h"
+#include "slideshow/engine/settings/SaverSettings.h"
+#include "slideshow/viewer/DesktopSettings.h"
+#include "slideshow/viewer/ProcessingDlg.h"
 
 namespace lumi {
 
-bool CSaverWnd::CreateWindowIn(HINSTANCE instance, HWND parent, const RECT& r, DWORD style) {
+namespace {
+
+constexpr UINT kSpiFlags = SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE;
+constexpr INT_PTR kPromptCancelled = IDCANCEL;
+
+}  // namespace
+
+CSaverWnd::CSaverWnd(HINSTANCE instance, const SaverShowTies& ties)
+    : instance_(instance), ties_(ties), fullScreen_(true) {
+  CommonInit();
+  SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, kSpiFlags);
+}
+
+CSaverWnd::CSaverWnd(HINSTANCE instance, const SaverShowTies& ties, HWND parent)
+    : instance_(instance), ties_(ties), preview_(true), parent_(parent) {
+  CommonInit();
+}
+
+void CSaverWnd::CommonInit() {
   WNDCLASSA wc{};
   wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.hInstance = instance;
+  wc.hInstance = instance_;
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  wc.hCursor = fullScreen_ ? LoadCursorA(instance_, MAKEINTRESOURCEA(kCursorResource))
+                           : LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = kClassName;
   RegisterClassOnce(wc);
-  return CreateBound(fullScreen_ ? WS_EX_TOPMOST : 0, kClassName, CEngineApp::kSaverWindowTitle,
-                     style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent, instance);
+  controller_ = std::make_unique<SaverShow>(ties_);
+  progress_ = std::make_unique<CProcessingDlg>(kProgressTemplateMode, instance_);
+  startTick_ = 0;
+  password_ = ties_.settings.GetPassword();
 }
 
-bool CSaverWnd::CreateFullScreen(HINSTANCE instance) {
-  fullScreen_ = true;
-  RECT r;
-  GetClientRect(GetDesktopWindow(), &r);
-  if (!CreateWindowIn(instance, GetDesktopWindow(), r, WS_POPUP | WS_VISIBLE)) return false;
-  ownsItself_ = true;
-  SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 3);
-  SetCursor(nullptr);
-  SetFocus(hwnd_);
-  return true;
+CSaverWnd::~CSaverWnd() {
+  StopWorker();
+  if (fullScreen_) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, kSpiFlags);
+  progress_.reset();
+  startImage_.Free();
 }
 
-bool CSaverWnd::CreatePreview(HINSTANCE instance, HWND parent) {
-  RECT r{};
-  GetClientRect(parent, &r);
-  if (!CreateWindowIn(instance, parent, r, WS_CHILD | WS_VISIBLE)) return false;
-  ownsItself_ = true;
-  return true;
-}
-
-void CSaverWnd::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  RECT r;
-  GetClientRect(hwnd_, &r);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0xB0, 0xB0, 0xB0));
-  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  std::string text = saverTitle_ +
-                     "\n\nThe slideshow will play here: pictures fitted to the screen with "
-                     "transitions, titles, captions and music. It is not built yet.";
-  if (fullScreen_) text += "\n\nMove the mouse or press a key to end.";
-  InflateRect(&r, -16, -16);
-  RECT measure = r;
-  DrawTextA(dc, text.c_str(), -1, &measure, DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
-  int h = measure.bottom - measure.top;
-  r.top += (r.bottom - r.top - h) / 2;
-  DrawTextA(dc, text.c_str(), -1, &r, DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
-  SelectObject(dc, old);
-  EndPaint(hwnd_, &ps);
-}
-
-void CSaverWnd::RequestClose() {
-  if (closing_ || !fullScreen_) return;
-  closing_ = true;
-  DestroyWindow(hwnd_);
-}
-
-void CSaverWnd::OnMouseMove(int x, int y) {
-  if (lastX_ == 0 && lastY_ == 0) {
-    lastX_ = x;
-    lastY_ = y;
-    return;
+bool CSaverWnd::IsSwallowedSysCommand(WPARAM command) {
+  switch (command & 0xFFF0) {
+    case SC_NEXTWINDOW:
+    case SC_PREVWINDOW:
+    case SC_TASKLIST:
+    case SC_SCREENSAVE:
+      return true;
+    default:
+      return false;
   }
-  if (std::abs(x - lastX_) > 2 || std::abs(y - lastY_) > 2) RequestClose();
-  lastX_ = x;
-  lastY_ = y;
+}
+
+bool CSaverWnd::Create() {
+  RECT r{};
+  GetClientRect(preview_ ? parent_ : GetDesktopWindow(), &r);
+  const DWORD style = (fullScreen_ ? WS_POPUP : WS_CHILD) | WS_VISIBLE;
+  HWND parent = preview_ ? parent_ : GetDesktopWindow();
+  if (!CreateBound(0, kClassName, CEngineApp::kSaverWindowTitle, style, r.left, r.top,
+                   r.right - r.left, r.bottom - r.top, parent, instance_)) {
+    return false;
+  }
+  if (fullScreen_) {
+    ownsItself_ = true;
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  progress_->CreateAt(hwnd_, r);
+  startTick_ = GetTickCount();
+  return true;
+}
+
+void CSaverWnd::Start() {
+  if (fullScreen_) {
+    if (ties_.settings.GetUseSoundEffects()) {
+      // The start play list joins with the sound player; until then the
+      // saver runs silent. The dialog stays out of the way meanwhile.
+      EnableWindow(progress_->Handle(), FALSE);
+      ShowWindow(progress_->Handle(), SW_HIDE);
+    }
+    PaintStartImage();
+    EnableWindow(progress_->Handle(), FALSE);
+    ShowWindow(progress_->Handle(), SW_SHOWNOACTIVATE);
+    SetFocus(hwnd_);
+  }
+  startTick_ = GetTickCount();
+  // The window's first paint erases it to black; it must be over before the
+  // worker draws, or it can wipe the first picture the moment it appears.
+  UpdateWindow(hwnd_);
+  // The worker draws on this window from its own thread. Some systems put
+  // such drawing on screen only when the window's own thread next wakes up;
+  // a steady tick keeps it waking while the picture sits still.
+  SetTimer(hwnd_, kPresentTimer, kPresentTimerMs, nullptr);
+  controller_->Start(hwnd_, progress_->Handle(), ReadShowParams());
+}
+
+ShowParams CSaverWnd::ReadShowParams() const {
+  ShowParams params;
+  CSaverSettings& settings = ties_.settings;
+  params.imageDelay = preview_ ? kPreviewImageDelay : settings.GetImageDelay();
+  params.randomOrder = settings.GetRandom();
+  params.showTitles = settings.GetTitles();
+  params.blackWhite = settings.GetBlackWhite();
+  params.enlarge = settings.GetEnlargeSaverPics();
+  params.tile = settings.GetTileSaverPics();
+  params.fullScreen = fullScreen_;
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  params.display = ShowRect{r.left, r.top, r.right, r.bottom};
+  return params;
+}
+
+void CSaverWnd::PaintStartImage() {
+  // The saver opens on the picture that already is the wallpaper, and keeps
+  // it until the first slideshow picture is ready.
+  if (!IsOwnWallpaper()) return;
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  CImageProcessor processor;
+  if (!processor.Process(startImage_, WallpaperFilePath(), 0, nullptr, r)) return;
+  if (!startImage_.MakeDeviceBitmap(hwnd_)) return;
+  HDC dc = GetDC(hwnd_);
+  if (dc != nullptr) {
+    startImage_.Draw(dc);
+    ReleaseDC(hwnd_, dc);
+  }
+  ValidateRect(hwnd_, nullptr);
 }
 
 LRESULT CSaverWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -83,12 +147,8 @@ LRESULT CSaverWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
-    case WM_SETCURSOR:
-      if (fullScreen_) {
-        SetCursor(nullptr);
-        return TRUE;
-      }
-      break;
+    case WM_ERASEBKGND:
+      return OnEraseBackground(reinterpret_cast<HDC>(wParam));
     case WM_KEYDOWN:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -97,9 +157,14 @@ LRESULT CSaverWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
+    case WM_SYSCOMMAND:
+      if (IsSwallowedSysCommand(wParam)) return 0;
+      break;
+    case kSoundRequestMessage:
+      OnSoundRequest(wParam, lParam);
+      return 0;
     case WM_DESTROY:
-      if (fullScreen_) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 3);
-      PostQuitMessage(0);
+      OnDestroy();
       return 0;
     default:
       break;
@@ -107,9 +172,103 @@ LRESULT CSaverWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
+void CSaverWnd::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  if (controller_ && controller_->IsStarted()) {
+    if (controller_->IsFirstShown() || preview_) {
+      // Only a picture the worker has finished showing is drawn again, and
+      // never while an image is being processed.
+      if (controller_->IsFirstShown() && !controller_->IsSuspended() && ImagingLockCount() == 0 &&
+          controller_->IsPictureReady() && controller_->IsPictureShown()) {
+        controller_->Repaint(dc);
+      }
+    } else {
+      startImage_.Draw(dc);
+    }
+  } else if (controller_ && fullScreen_) {
+    startImage_.Draw(dc);
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+LRESULT CSaverWnd::OnEraseBackground(HDC dc) {
+  // Once pictures are on screen the worker and the repaint cover the whole
+  // window: erasing to black first would only flash, or leave a black hole
+  // where a repaint cannot draw while the worker is between two pictures.
+  if (controller_ && controller_->IsFirstShown()) return 1;
+  return DefWindowProcA(hwnd_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+}
+
+void CSaverWnd::OnMouseMove(int x, int y) {
+  if (lastX_ == 0 && lastY_ == 0) {
+    lastX_ = x;
+    lastY_ = y;
+    return;
+  }
+  if (std::abs(x - lastX_) > kMouseSlack || std::abs(y - lastY_) > kMouseSlack) RequestClose();
+  lastX_ = x;
+  lastY_ = y;
+}
+
+void CSaverWnd::OnSoundRequest(WPARAM wParam, LPARAM lParam) {
+  // The string is ours now and freed here. Playing joins with the sound
+  // player; until then a request is taken and the saver stays silent.
+  const SoundRequest request = TakeSoundRequest(wParam, lParam);
+  (void)request;
+}
+
+void CSaverWnd::RequestClose() {
+  if (preview_ || closing_) return;
+  closing_ = true;
+  if (GetTickCount() - startTick_ < kGraceMs) {
+    closing_ = false;
+    return;
+  }
+  if (!password_.empty() && !AskPassword()) {
+    closing_ = false;
+    return;
+  }
+  StopWorker();
+  // Sound is the sound player's to stop once it plays; the window goes
+  // when the posted close arrives, after this handler has returned.
+  PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+  ShowWindow(hwnd_, SW_HIDE);
+  closing_ = false;
+}
+
+bool CSaverWnd::AskPassword() {
+  // The worker must not draw over the prompt.
+  controller_->Suspend();
+  CPasswordPromptDlg prompt(hwnd_, password_, CPasswordPromptDlg::kDefaultTimeoutMs, instance_);
+  const INT_PTR result = prompt.Run();
+  controller_->Resume();
+  startTick_ = GetTickCount();
+  return result != kPromptCancelled;
+}
+
+void CSaverWnd::StopWorker() {
+  if (!controller_) return;
+  HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  controller_->StopWorker();
+  controller_.reset();
+  SetCursor(old);
+}
+
+void CSaverWnd::OnDestroy() {
+  if (fullScreen_) {
+    // The saver window is the program's main window: the program ends with it.
+    PostQuitMessage(0);
+    return;
+  }
+  // The preview ends with its host. The worker is stopped here all the same:
+  // left running, it would draw while the program's statics are torn down.
+  StopWorker();
+  PostQuitMessage(0);
+}
+
 void CSaverWnd::OnFinalMessage() {
-  // Once made, the window owns itself: start-up hands it over and never sees
-  // it again. Before that the creator still owns the object.
+  hwnd_ = nullptr;
   if (ownsItself_) delete this;
 }
 

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "slideshow/display/SaverWnd.h"
+#include "slideshow/engine/EngineCommandLine.h"
+#include "slideshow/engine/QuickNote.h"
 #include "slideshow/engine/collection/CollectionList.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/engine/settings/SystemFacts.h"
-#include "slideshow/engine/EngineCommandLine.h"
-#include "slideshow/engine/QuickNote.h"
 #include "slideshow/viewer/DesktopSettings.h"
 #include "slideshow/viewer/ViewerDlg.h"
 
@@ -73,18 +73,20 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
     viewer.DoModal(nullptr);
     return false;
   }
+  const SaverShowTies ties{GetSaverSettings(), GetCollectionList(), *this, *this};
   if (switches.saver) {
-    auto wnd = std::make_unique<CSaverWnd>(title_);
-    if (!wnd->CreateFullScreen(instance)) return false;
-    wnd.release();  // the window owns it now
+    auto wnd = std::make_unique<CSaverWnd>(instance, ties);
+    if (!wnd->Create()) return false;
+    wnd.release()->Start();  // the window owns its object now
     return true;
   }
   if (switches.previewWindow) {
     if (switches.previewHandle <= 0) return false;
-    auto wnd = std::make_unique<CSaverWnd>(title_);
     HWND parent = reinterpret_cast<HWND>(static_cast<INT_PTR>(switches.previewHandle));
-    if (!wnd->CreatePreview(instance, parent)) return false;
-    wnd.release();
+    auto wnd = std::make_unique<CSaverWnd>(instance, ties, parent);
+    if (!wnd->Create()) return false;
+    // A preview window lives until the program ends with its host.
+    wnd.release()->Start();
     return true;
   }
   return false;
@@ -93,6 +95,9 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
 int CEngineApp::Run() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    // Switching windows, the task list and starting the saver again are
+    // kept from a running saver.
+    if (msg.message == WM_SYSCOMMAND && CSaverWnd::IsSwallowedSysCommand(msg.wParam)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -10,6 +10,7 @@
 
 #include "slideshow/engine/BoundPackage.h"
 #include "slideshow/engine/PackageFiles.h"
+#include "slideshow/engine/pipeline/PackageMemberSource.h"
 
 namespace lumi {
 
@@ -18,7 +19,7 @@ struct EngineVersion {
   std::string text;  // "%d.%d.%d.%d"
 };
 
-class CEngineApp final : public PackageFiles {
+class CEngineApp final : public PackageFiles, public PackageMemberSource {
  public:
   static CEngineApp& Instance();
 
@@ -27,7 +28,8 @@ class CEngineApp final : public PackageFiles {
   // The message loop, until the main window has gone.
   int Run();
 
-  std::unique_ptr<unsigned char[]> GetPackageMember(const std::string& name, std::uint32_t* size);
+  std::unique_ptr<unsigned char[]> GetPackageMember(const std::string& name,
+                                                    std::uint32_t* size) override;
   std::string ExtractPackageFile(const std::string& name) override;
   // The running program's version resource; false when it has none.
   bool GetEngineVersion(EngineVersion& version) const;

@@ -36,9 +36,10 @@ void PrepareCaptionFont(CaptionFont& font, const RECT& display, const std::strin
       CreateFittedFont(message, CaptionTextRect(display), "Arial", true, false, kMeasureFlags));
 }
 
-void DrawCaptionBar(HDC dc, const RECT& display, const std::string& message, HFONT font, int rise) {
-  if (rise < 0 || rise > kCaptionBarHeight) return;
-  RECT bar = CaptionBarRect(display, rise);
+namespace {
+
+// The band and its message at bar on dc.
+void PaintBar(HDC dc, RECT bar, const std::string& message, HFONT font) {
   captions::DcStateGuard state(dc);
   captions::GdiObjectGuard brush(CreateSolidBrush(kBarColour));
   if (brush.Get()) FillRect(dc, &bar, static_cast<HBRUSH>(brush.Get()));
@@ -51,6 +52,26 @@ void DrawCaptionBar(HDC dc, const RECT& display, const std::string& message, HFO
   DrawTextA(dc, message.c_str(), length, &shadow, kMessageFlags);
   SetTextColor(dc, kTextColour);
   DrawTextA(dc, message.c_str(), length, &bar, kMessageFlags);
+}
+
+}  // namespace
+
+void DrawCaptionBar(HDC dc, const RECT& display, const std::string& message, HFONT font, int rise) {
+  if (rise < 0 || rise > kCaptionBarHeight) return;
+  const RECT bar = CaptionBarRect(display, rise);
+  const int width = bar.right - bar.left;
+  // The band is drawn again at every step of its rise. Painted in place, the
+  // fill would wipe the message before it is drawn again and the text would
+  // flicker, so it is composed off screen and copied in one go.
+  captions::GdiObjectGuard bitmap(CreateCompatibleBitmap(dc, width, kCaptionBarHeight));
+  captions::MemoryDcGuard memory(dc);
+  if (!bitmap.Get() || !memory.Get()) {
+    PaintBar(dc, bar, message, font);
+    return;
+  }
+  captions::SelectionGuard selected(memory.Get(), bitmap.Get());
+  PaintBar(memory.Get(), RECT{0, 0, width, kCaptionBarHeight}, message, font);
+  BitBlt(dc, bar.left, bar.top, width, kCaptionBarHeight, memory.Get(), 0, 0, SRCCOPY);
 }
 
 void ShowCaptionAndWait(HDC dc, const RECT& display, int seconds, const std::string& message,

@@ -63,6 +63,23 @@ class SelectionGuard {
   HGDIOBJ old_;
 };
 
+// A memory device context compatible with another, deleted when the guard
+// ends. Declare the bitmap's guard before it and its selection after it.
+class MemoryDcGuard {
+ public:
+  explicit MemoryDcGuard(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  ~MemoryDcGuard() {
+    if (dc_) DeleteDC(dc_);
+  }
+  MemoryDcGuard(const MemoryDcGuard&) = delete;
+  MemoryDcGuard& operator=(const MemoryDcGuard&) = delete;
+
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // A device context of a window (GetDC), released when the guard ends.
 class WindowDcGuard {
  public:

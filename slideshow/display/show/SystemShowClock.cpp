@@ -7,6 +7,10 @@
 namespace lumi {
 
 void SystemShowClock::Sleep(int milliseconds) {
+  // The worker draws on the window from its own thread; what it drew must
+  // reach the screen before it rests, not whenever the window's thread next
+  // wakes up.
+  GdiFlush();
   ::Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0));
 }
 

@@ -14,6 +14,8 @@ namespace {
 using zebtest::PumpFor;
 
 constexpr char kSaverTitle[] = "ZIVODIZOVARIZAVUZEVURU";
+// The saver ignores input in its first half second.
+constexpr DWORD kPastStartPauseMs = 700;
 
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -75,6 +77,7 @@ TEST_F(EngineStartup, WithoutAPackageItSaysSoAndStillRunsTheSaver) {
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   HWND saver = zebtest::WaitForWindow(p.Id(), nullptr, kSaverTitle, 15000);
   ASSERT_NE(saver, nullptr);
+  PumpFor(kPastStartPauseMs);
   PostMessageA(saver, WM_KEYDOWN, 'A', 0);
   ASSERT_TRUE(p.WaitExit(10000));
   EXPECT_EQ(p.ExitCode(), 0u);
@@ -96,6 +99,7 @@ TEST_F(EngineStartup, SaverCoversTheScreenAndRefusesASecondInstance) {
     EXPECT_TRUE(second.WaitExit(10000)) << args << ": a running saver refuses another";
     EXPECT_EQ(second.ExitCode(), 0u);
   }
+  PumpFor(kPastStartPauseMs);
   PostMessageA(saver, WM_LBUTTONDOWN, 0, 0);
   ASSERT_TRUE(p.WaitExit(10000));
 }
@@ -124,6 +128,7 @@ TEST_F(EngineStartup, ViewerCarriesTheTitleAndKeepsASecondViewerAway) {
   ASSERT_TRUE(saver.Start(scr, "/s"));
   HWND wnd = zebtest::WaitForWindow(saver.Id(), nullptr, kSaverTitle, 15000);
   EXPECT_NE(wnd, nullptr);
+  PumpFor(kPastStartPauseMs);
   if (wnd) PostMessageA(wnd, WM_KEYDOWN, 'A', 0);
   EXPECT_TRUE(saver.WaitExit(10000));
   PostMessageA(viewer, WM_COMMAND, IDOK, 0);

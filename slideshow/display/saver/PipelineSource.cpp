@@ -1,0 +1,59 @@
+#include "slideshow/display/saver/PipelineSource.h"
+
+#include "slideshow/engine/PackageFiles.h"
+#include "slideshow/engine/settings/SaverSettings.h"
+#include "slideshow/viewer/DesktopSettings.h"
+
+namespace lumi {
+
+PipelineSource::PipelineSource(const PipelineSourceTies& ties, const ShowParams& params)
+    : ties_(ties), params_(params), tile_(params.tile), processor_(&ties.members) {
+  processor_.SetCancelQuery(&PipelineSource::CancelWhenStopping, this);
+}
+
+int PipelineSource::CancelWhenStopping(void* context) {
+  const auto* stop = static_cast<PipelineSource*>(context)->stop_;
+  return stop != nullptr && *stop ? 1 : 0;
+}
+
+int PipelineSource::ProcessingFlags() const {
+  int flags = params_.enlarge ? kProcessEnlarge : 0;
+  flags |= params_.blackWhite ? kProcessGrey : kProcessReduceOnPalette;
+  // While the saver's own picture is the wallpaper and a change is due, the
+  // picture shown becomes the new wallpaper, made with the wallpaper's settings.
+  if (params_.fullScreen && IsOwnWallpaper() && ties_.settings.IsWallpaperChangeDue()) {
+    flags &= ~(kProcessEnlarge | kProcessGrey);
+    flags |= kProcessWallpaper;
+    if (ties_.settings.GetEnlargeWallpaperPics()) flags |= kProcessEnlarge;
+    if (ties_.settings.GetWallpaperBlackAndWhite()) flags |= kProcessGrey;
+  }
+  return flags;
+}
+
+bool PipelineSource::Load(const ShowPicture& picture, bool firstPicture) {
+  int flags = ProcessingFlags();
+  if (params_.fullScreen && !picture.graphicName.empty()) {
+    processor_.SetOverlay(ties_.files.ExtractPackageFile(picture.graphicName),
+                          picture.graphicPosition);
+  } else {
+    processor_.ClearOverlay();
+  }
+  std::string reference = picture.imageRef;
+  // The small preview on a palette display shows thumbnails, which need no
+  // enlarging and are never tiled.
+  if (!params_.fullScreen && IsPaletteDisplay()) {
+    reference = picture.thumbRef;
+    tile_ = false;
+    flags &= ~kProcessEnlarge;
+  }
+  const RECT area{params_.display.left, params_.display.top, params_.display.right,
+                  params_.display.bottom};
+  return processor_.Process(current_, reference, flags, firstPicture ? ties_.progress : nullptr,
+                            area);
+}
+
+bool PipelineSource::MakeDisplayable() { return current_.MakeDeviceBitmap(ties_.window); }
+
+bool PipelineSource::OnPaletteDisplay() const { return IsPaletteDisplay(); }
+
+}  // namespace lumi

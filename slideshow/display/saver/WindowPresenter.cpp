@@ -1,0 +1,88 @@
+#include "slideshow/display/saver/WindowPresenter.h"
+
+#include <cstdlib>
+
+#include "slideshow/display/captions/CaptionBar.h"
+#include "slideshow/display/captions/Notice.h"
+#include "slideshow/display/captions/Title.h"
+#include "slideshow/display/saver/PipelineSource.h"
+#include "slideshow/display/show/SlideShow.h"
+#include "slideshow/effects/TransitionEffect.h"
+#include "slideshow/engine/pipeline/ProgressStage.h"
+#include "slideshow/engine/pipeline/SlideImage.h"
+
+namespace lumi {
+
+void EffectDrawer::DrawTransition(const std::atomic<bool>& stop) {
+  // Every change is the straight copy until the effects join; the effect
+  // object lives for this one change.
+  CTransitionEffect effect;
+  if (!effect.Prepare(dc_, picture_, display_, tile_, &stop)) return;
+  effect.Draw();
+  if (!stop) effect.FinishCopy();
+}
+
+void WindowPresenter::BeginRun() {
+  if (dc_ != nullptr) return;
+  dc_ = GetDC(ties_.window);
+  if (dc_ != nullptr) runState_ = SaveDC(dc_);
+}
+
+void WindowPresenter::EndRun() {
+  if (dc_ == nullptr) return;
+  if (runState_ != 0) RestoreDC(dc_, runState_);
+  ReleaseDC(ties_.window, dc_);
+  dc_ = nullptr;
+  runState_ = 0;
+}
+
+void WindowPresenter::SavePictureState() {
+  if (dc_ != nullptr) pictureState_ = SaveDC(dc_);
+}
+
+void WindowPresenter::RestorePictureState() {
+  if (dc_ != nullptr && pictureState_ != 0) RestoreDC(dc_, pictureState_);
+  pictureState_ = 0;
+}
+
+void WindowPresenter::DrawTransition(const std::atomic<bool>& stop) {
+  if (dc_ == nullptr) return;
+  EffectDrawer drawer(dc_, ties_.source.Current(), display_, ties_.source.Tiling());
+  drawer.DrawTransition(stop);
+}
+
+void WindowPresenter::HideProgress() {
+  if (ties_.progress != nullptr) PostMessageA(ties_.progress, kProgressShow, 0, 0);
+}
+
+void WindowPresenter::ClearScreen() {
+  if (dc_ == nullptr) return;
+  PatBlt(dc_, display_.left, display_.top, display_.right - display_.left,
+         display_.bottom - display_.top, BLACKNESS);
+}
+
+void WindowPresenter::DrawTitle(const std::string& title) {
+  if (dc_ != nullptr) lumi::DrawTitle(dc_, display_, title);
+}
+
+void WindowPresenter::ShowCaptionAndWait(int seconds, const std::string& message) {
+  if (dc_ == nullptr) {
+    if (show_ != nullptr) show_->WaitSliced(seconds * 1000);
+    return;
+  }
+  lumi::ShowCaptionAndWait(dc_, display_, seconds, message, captionFont_, timer_);
+}
+
+void WindowPresenter::ShowNotice(const std::string& text) {
+  if (dc_ == nullptr) return;
+  DrawNotice(dc_, display_, text, show_ != nullptr ? show_->GetCycle() : 1, ties_.progress,
+             [] { return rand(); });
+}
+
+bool WindowPresenter::Timer::StopRequested() const {
+  return owner_.show_ == nullptr || owner_.show_->StopRequested();
+}
+
+void WindowPresenter::Timer::Sleep(int ms) { owner_.ties_.clock.Sleep(ms); }
+
+}  // namespace lumi

@@ -1,0 +1,82 @@
+#pragma once
+// What the slideshow's worker draws on its own device context of the saver
+// window: the changes between pictures, titles, the caption bar and notices.
+#include <windows.h>
+
+#include "slideshow/display/captions/CaptionFont.h"
+#include "slideshow/display/captions/CaptionTimer.h"
+#include "slideshow/display/show/ShowSeams.h"
+
+namespace lumi {
+
+class CSlideImage;
+class CSlideShow;
+class PipelineSource;
+class ShowClock;
+
+// Draws the change to the current picture on one device context: the
+// worker's, or the window's paint context when it repaints.
+class EffectDrawer final : public TransitionDrawer {
+ public:
+  EffectDrawer(HDC dc, CSlideImage& picture, const RECT& display, bool tile)
+      : dc_(dc), picture_(picture), display_(display), tile_(tile) {}
+  void DrawTransition(const std::atomic<bool>& stop) override;
+
+ private:
+  HDC dc_;
+  CSlideImage& picture_;
+  RECT display_;
+  bool tile_;
+};
+
+struct PresenterTies {
+  HWND window = nullptr;
+  HWND progress = nullptr;
+  ShowClock& clock;
+  PipelineSource& source;  // the current picture and whether it is tiled
+};
+
+class WindowPresenter final : public Presenter {
+ public:
+  WindowPresenter(const PresenterTies& ties, const RECT& display)
+      : ties_(ties), display_(display), timer_(*this) {}
+  ~WindowPresenter() override { EndRun(); }
+
+  // The controller whose cycle count, sliced waits and stop flag the
+  // caption bar and notices use; attached before the worker runs.
+  void AttachShow(CSlideShow& show) { show_ = &show; }
+
+  void BeginRun() override;
+  void EndRun() override;
+  void SavePictureState() override;
+  void RestorePictureState() override;
+  void DrawTransition(const std::atomic<bool>& stop) override;
+  void HideProgress() override;
+  void ClearScreen() override;
+  void DrawTitle(const std::string& title) override;
+  void ShowCaptionAndWait(int seconds, const std::string& message) override;
+  void ShowNotice(const std::string& text) override;
+
+ private:
+  // The caption bar waits through the slideshow's own clock and stop flag.
+  class Timer final : public CaptionTimer {
+   public:
+    explicit Timer(WindowPresenter& owner) : owner_(owner) {}
+    bool StopRequested() const override;
+    void Sleep(int ms) override;
+
+   private:
+    WindowPresenter& owner_;
+  };
+
+  PresenterTies ties_;
+  CSlideShow* show_ = nullptr;
+  RECT display_;
+  Timer timer_;
+  CaptionFont captionFont_;
+  HDC dc_ = nullptr;
+  int runState_ = 0;
+  int pictureState_ = 0;
+};
+
+}  // namespace lumi
