@@ -1,14 +1,9 @@
 #include "imaging/Resample.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <cstring>
+#include <new>
 #include <vector>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "imaging/ImagingApi.h"
 #include "imaging/Progress.h"
@@ -16,196 +11,35 @@
 namespace lumi::imaging {
 namespace {
 
-// Filter weights are 14-bit fixed point: a row of 16-bit weights summing to
-// exactly kOne keeps flat areas exact, and 255 times the largest sum of
-// absolute weights still fits 32 bits with room to spare.
-constexpr int kShift = 14;
-constexpr int kOne = 1 << kShift;
-
-// Mitchell-Netravali cubic with parameters b and c; support 2.
-double Cubic(double x, double b, double c) {
-  x = std::fabs(x);
-  if (x < 1)
-    return ((12 - 9 * b - 6 * c) * x * x * x + (-18 + 12 * b + 6 * c) * x * x + (6 - 2 * b)) / 6;
-  if (x < 2)
-    return ((-b - 6 * c) * x * x * x + (6 * b + 30 * c) * x * x + (-12 * b - 48 * c) * x +
-            (8 * b + 24 * c)) /
-           6;
-  return 0;
-}
-
-// For each output position along one axis, the run of source positions it
-// reads and their weights. Shrinking uses the Mitchell filter widened by the
-// reduction, so that each output pixel averages all the detail it covers;
-// enlarging uses Catmull-Rom, which passes through the source pixels and keeps
-// edges crisp. Taps beyond the picture's edge count as the edge pixel.
-struct Taps {
-  int span = 0;                       // longest run of source positions
-  int stride = 0;                     // weights kept per output position: span, made even
-  std::vector<int> first;             // first source position read
-  std::vector<int> count;             // source positions read
-  std::vector<std::int16_t> weights;  // stride per output position, zero-padded
+// The filter asks for its working memory once per call; the bands of one
+// resize share a single block instead of allocating and freeing each time.
+struct Scratch {
+  std::vector<unsigned char> block;
+  bool failed = false;
 };
 
-Taps MakeTaps(int from, int to) {
-  const bool shrink = to < from;
-  const double scale = static_cast<double>(to) / from;
-  const double stretch = shrink ? 1.0 / scale : 1.0;  // source pixels per filter unit
-  const double b = shrink ? 1.0 / 3 : 0.0, c = shrink ? 1.0 / 3 : 0.5;
-  const double support = 2.0 * stretch;
-  Taps taps;
-  taps.span = std::min(from, static_cast<int>(std::ceil(support)) * 2 + 1);
-  taps.first.resize(to);
-  taps.count.resize(to);
-  taps.stride = (taps.span + 1) & ~1;
-  taps.weights.assign(static_cast<std::size_t>(to) * taps.stride, 0);
-  std::vector<double> w;
-  for (int i = 0; i < to; ++i) {
-    const double centre = (i + 0.5) / scale;  // in source pixel units
-    const int lo = static_cast<int>(std::floor(centre - support));
-    const int hi = static_cast<int>(std::ceil(centre + support));
-    const int first = std::clamp(lo, 0, from - 1), last = std::clamp(hi, 0, from - 1);
-    w.assign(last - first + 1, 0.0);
-    double sum = 0;
-    for (int j = lo; j <= hi; ++j) {
-      double weight = Cubic((j + 0.5 - centre) / stretch, b, c);
-      w[std::clamp(j, 0, from - 1) - first] += weight;
-      sum += weight;
-    }
-    // Positions whose weight rounds to nothing are dropped from both ends,
-    // which keeps the span small where the filter passes through zero.
-    int begin = 0, end = static_cast<int>(w.size());
-    while (end - begin > 1 && std::lround(w[begin] / sum * kOne) == 0) ++begin;
-    while (end - begin > 1 && std::lround(w[end - 1] / sum * kOne) == 0) --end;
-    taps.first[i] = first + begin;
-    taps.count[i] = end - begin;
-    std::int16_t* out = &taps.weights[static_cast<std::size_t>(i) * taps.stride];
-    int total = 0, largest = 0;
-    for (int k = begin; k < end; ++k) {
-      out[k - begin] = static_cast<std::int16_t>(std::lround(w[k] / sum * kOne));
-      total += out[k - begin];
-      if (out[k - begin] > out[largest]) largest = k - begin;
-    }
-    // Rounding leftovers go to the largest weight so every row sums to one.
-    out[largest] = static_cast<std::int16_t>(out[largest] + kOne - total);
+void* ScratchAlloc(std::size_t size, void* context) {
+  Scratch& scratch = *static_cast<Scratch*>(context);
+  try {
+    if (scratch.block.size() < size) scratch.block.resize(size);
+  } catch (const std::bad_alloc&) {
+    scratch.failed = true;
+    return nullptr;
   }
-  return taps;
+  return scratch.block.data();
 }
 
-std::uint8_t Clamp8(int v) {
-  v >>= kShift;
-  return static_cast<std::uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
-}
+}  // namespace
+}  // namespace lumi::imaging
 
-// One row across: each output pixel from its run of source pixels. Two
-// source pixels go into each multiply-add step, their channels interleaved
-// as 16-bit pairs; where those 8-byte reads would leave the row (at its right
-// end) the plain loop does the pixel.
-void FilterAcross(const std::uint8_t* src, std::size_t srcBytes, std::uint8_t* dst, int width,
-                  const Taps& taps) {
-#if defined(__SSE2__)
-  const __m128i zero = _mm_setzero_si128(), round = _mm_set1_epi32(kOne / 2);
-#endif
-  // Held in locals: the byte stores below could otherwise alias the tables,
-  // and the compiler would reload them for every pixel.
-  const int* firsts = taps.first.data();
-  const int* counts = taps.count.data();
-  const std::int16_t* weights = taps.weights.data();
-  const std::size_t stride = static_cast<std::size_t>(taps.stride);
-  for (int x = 0; x < width; ++x, dst += 3, weights += stride) {
-    const std::size_t first = static_cast<std::size_t>(firsts[x]);
-    const std::uint8_t* s = src + 3 * first;
-    const std::int16_t* w = weights;
-    const int count = counts[x];
-#if defined(__SSE2__)
-    // Enlarging reads at most four pixels: one 16-byte load holds them all.
-    if (count <= 4 && stride >= 4 && 3 * first + 16 <= srcBytes) {
-      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
-      const __m128i p01 = _mm_unpacklo_epi8(v, zero);
-      const __m128i p23 = _mm_unpacklo_epi8(_mm_srli_si128(v, 6), zero);
-      const __m128i w03 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(w));
-      __m128i acc =
-          _mm_add_epi32(round, _mm_madd_epi16(_mm_unpacklo_epi16(p01, _mm_srli_si128(p01, 6)),
-                                              _mm_shuffle_epi32(w03, 0x00)));
-      acc = _mm_add_epi32(acc, _mm_madd_epi16(_mm_unpacklo_epi16(p23, _mm_srli_si128(p23, 6)),
-                                              _mm_shuffle_epi32(w03, 0x55)));
-      acc = _mm_srai_epi32(acc, kShift);
-      const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(acc, acc), zero);
-      const std::uint32_t rgb = static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
-      dst[0] = static_cast<std::uint8_t>(rgb);
-      dst[1] = static_cast<std::uint8_t>(rgb >> 8);
-      dst[2] = static_cast<std::uint8_t>(rgb >> 16);
-      continue;
-    }
-    if (3 * (first + static_cast<std::size_t>((count - 1) & ~1)) + 8 <= srcBytes) {
-      __m128i acc = round;
-      for (int k = 0; k < count; k += 2, s += 6) {
-        std::int32_t pair;
-        std::memcpy(&pair, w + k, 4);  // weights k and k + 1 (zero past the run)
-        const __m128i p =
-            _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(s)), zero);
-        const __m128i both = _mm_unpacklo_epi16(p, _mm_srli_si128(p, 6));
-        acc = _mm_add_epi32(acc, _mm_madd_epi16(both, _mm_set1_epi32(pair)));
-      }
-      acc = _mm_srai_epi32(acc, kShift);
-      const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(acc, acc), zero);
-      const std::uint32_t rgb = static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
-      dst[0] = static_cast<std::uint8_t>(rgb);
-      dst[1] = static_cast<std::uint8_t>(rgb >> 8);
-      dst[2] = static_cast<std::uint8_t>(rgb >> 16);
-      continue;
-    }
-#endif
-    int r = kOne / 2, g = kOne / 2, b = kOne / 2;
-    for (int k = 0; k < count; ++k, s += 3) {
-      r += s[0] * w[k];
-      g += s[1] * w[k];
-      b += s[2] * w[k];
-    }
-    dst[0] = Clamp8(r);
-    dst[1] = Clamp8(g);
-    dst[2] = Clamp8(b);
-  }
-}
+#define STB_IMAGE_RESIZE_IMPLEMENTATION
+#define STB_IMAGE_RESIZE_STATIC
+#define STBIR_MALLOC(size, context) lumi::imaging::ScratchAlloc((size), (context))
+#define STBIR_FREE(ptr, context) ((void)(ptr), (void)(context))
+#include <stb_image_resize.h>
 
-// One output row down: bytes of `count` rows, weighted. The same weights
-// apply along the whole row, so the work runs sixteen bytes at a time.
-void FilterDown(const std::uint8_t* const* rows, const std::int16_t* w, int count,
-                std::uint8_t* dst, std::size_t bytes) {
-  std::size_t x = 0;
-#if defined(__SSE2__)
-  const __m128i zero = _mm_setzero_si128(), round = _mm_set1_epi32(kOne / 2);
-  for (; x + 16 <= bytes; x += 16) {
-    __m128i acc0 = round, acc1 = round, acc2 = round, acc3 = round;
-    for (int k = 0; k < count; k += 2) {
-      // Two rows at a time: their bytes interleaved as 16-bit pairs, each
-      // pair multiplied by the two weights and added in one step.
-      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k] + x));
-      const bool pair = k + 1 < count;
-      const __m128i b =
-          pair ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[k + 1] + x)) : zero;
-      const int w1 = pair ? w[k + 1] : 0;
-      const __m128i weights = _mm_set1_epi32(
-          static_cast<int>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(w1)) << 16) |
-                           static_cast<std::uint16_t>(w[k])));
-      const __m128i lo = _mm_unpacklo_epi8(a, b), hi = _mm_unpackhi_epi8(a, b);
-      acc0 = _mm_add_epi32(acc0, _mm_madd_epi16(_mm_unpacklo_epi8(lo, zero), weights));
-      acc1 = _mm_add_epi32(acc1, _mm_madd_epi16(_mm_unpackhi_epi8(lo, zero), weights));
-      acc2 = _mm_add_epi32(acc2, _mm_madd_epi16(_mm_unpacklo_epi8(hi, zero), weights));
-      acc3 = _mm_add_epi32(acc3, _mm_madd_epi16(_mm_unpackhi_epi8(hi, zero), weights));
-    }
-    const __m128i low = _mm_packs_epi32(_mm_srai_epi32(acc0, kShift), _mm_srai_epi32(acc1, kShift));
-    const __m128i high =
-        _mm_packs_epi32(_mm_srai_epi32(acc2, kShift), _mm_srai_epi32(acc3, kShift));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + x), _mm_packus_epi16(low, high));
-  }
-#endif
-  for (; x < bytes; ++x) {
-    int v = kOne / 2;
-    for (int k = 0; k < count; ++k) v += rows[k][x] * w[k];
-    dst[x] = Clamp8(v);
-  }
-}
+namespace lumi::imaging {
+namespace {
 
 int ValidateTarget(const Image& source, int width, int height) {
   if (width < 1 || height < 1) return kImgErrBadArgument;
@@ -214,59 +48,117 @@ int ValidateTarget(const Image& source, int width, int height) {
   return kImgOk;
 }
 
+// Block size of the exact pre-shrink along one axis: an even number of source
+// pixels, chosen so that at least two blocks still fall on every output
+// pixel. The filter after it then still shrinks by 2 or more and removes what
+// the blocks leave of fine detail; even blocks leave nothing of pixel-wide
+// stripes. 1: no pre-shrink.
+int BlockSize(int from, int to) {
+  const int blocks = from / to / 4 * 2;
+  return std::clamp(blocks, 1, 16);
+}
+
+// Averages blocks of bx x by source pixels into one pixel each, rounded
+// exactly, so flat areas stay flat. The last block across and down also takes
+// the pixels left over, so the whole picture is used.
+Image BoxShrink(const Image& source, int bx, int by) {
+  Image out;
+  out.width = source.width / bx;
+  out.height = source.height / by;
+  out.pixels = TakePixels(static_cast<std::size_t>(out.width) * out.height * 3);
+  std::vector<std::uint32_t> sums(static_cast<std::size_t>(source.width) * 3);
+  // Reciprocals in 8.24 fixed point: a block has at most 31 x 31 pixels, so
+  // its sum times the reciprocal stays within 32 bits.
+  auto reciprocal = [](int count) {
+    return static_cast<std::uint32_t>(((1u << 24) + count / 2) / count);
+  };
+  for (int y = 0; y < out.height; ++y) {
+    const int top = y * by, rows = y + 1 < out.height ? by : source.height - top;
+    std::fill(sums.begin(), sums.end(), 0u);
+    for (int r = 0; r < rows; ++r) {
+      const std::uint8_t* s = source.Row(top + r);
+      for (std::size_t i = 0; i < sums.size(); ++i) sums[i] += s[i];
+    }
+    const std::uint32_t inner = reciprocal(bx * rows);
+    std::uint8_t* d = out.Row(y);
+    for (int x = 0; x < out.width; ++x, d += 3) {
+      const int left = x * bx, columns = x + 1 < out.width ? bx : source.width - left;
+      const std::uint32_t scale = columns == bx ? inner : reciprocal(columns * rows);
+      for (int c = 0; c < 3; ++c) {
+        std::uint32_t sum = 0;
+        const std::uint32_t* p = &sums[static_cast<std::size_t>(left) * 3 + c];
+        for (int k = 0; k < columns; ++k, p += 3) sum += *p;
+        d[c] = static_cast<std::uint8_t>((sum * scale + (1u << 23)) >> 24);
+      }
+    }
+  }
+  return out;
+}
+
+struct Pass {
+  stbir_filter across, down;
+  float xScale, yScale;
+};
+
+stbir_filter FilterFor(int from, int to) {
+  // Shrinking: Mitchell averages all the detail an output pixel covers. A tent
+  // would take half the work but lets pixel-wide stripes through as moire at
+  // most factors. Enlarging (and keeping the size, where it copies):
+  // Catmull-Rom passes through the source pixels and keeps edges crisp.
+  return to < from ? STBIR_FILTER_MITCHELL : STBIR_FILTER_CATMULLROM;
+}
+
+// Each call works out its weights again (across a shrink at a cost that grows
+// with both widths) and reads the source rows around the band's edges twice,
+// so the bands are few and large; still two on all but small pictures, so
+// that a stop takes effect half-way.
+int FilterInBands(const Image& from, const Pass& pass, Scratch& scratch, ProgressStage& progress,
+                  Image& result) {
+  const int bandRows = std::max(256, (result.height + 1) / 2);
+  for (int y0 = 0; y0 < result.height; y0 += bandRows) {
+    const int y1 = std::min(result.height, y0 + bandRows);
+    // The band is the whole output's rows y0 to y1, placed by their offset at
+    // the whole output's scale: its filter positions and weights are those of
+    // one pass over the picture, so no seam shows between bands.
+    const int ok = stbir_resize_subpixel(
+        from.pixels.data(), from.width, from.height, static_cast<int>(from.RowBytes()),
+        result.Row(y0), result.width, y1 - y0, static_cast<int>(result.RowBytes()),
+        STBIR_TYPE_UINT8, 3, STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP, STBIR_EDGE_CLAMP,
+        pass.across, pass.down, STBIR_COLORSPACE_LINEAR, &scratch, pass.xScale, pass.yScale, 0.0f,
+        static_cast<float>(y0));
+    if (!ok) return scratch.failed ? kImgErrNoMemory : kImgErrUseResize;
+    if (progress.StepTo(y1)) return kImgErrStopped;
+  }
+  return kImgOk;
+}
+
 }  // namespace
 
 int ResampleSmooth(const Image& source, int width, int height, Image& out) {
   if (int status = ValidateTarget(source, width, height); status != kImgOk) return status;
   if (source.HasPalette()) return kImgErrUseResize;
-  Image result;
-  Taps across, down;
-  std::vector<std::uint8_t> scratch;
-  std::vector<const std::uint8_t*> rows;
-  const std::size_t sourceRow = source.RowBytes(), resultRow = static_cast<std::size_t>(width) * 3;
-  const bool sameWidth = width == source.width;
-  // The pass across costs most per pixel, so it runs on whichever has fewer
-  // rows. When the height shrinks, each output row is made down from the
-  // source rows into a scratch row, then across. Otherwise source rows are
-  // made across as the output rows down need them, into a ring of rows just
-  // deep enough for the filter, which stays in the processor's cache.
-  const bool downFirst = height < source.height;
-  int ringRows = 0;
+  Image result, shrunk;
+  Scratch scratch;
+  const int bx = BlockSize(source.width, width), by = BlockSize(source.height, height);
   try {
     result.width = width;
     result.height = height;
-    result.pixels = TakePixels(resultRow * height);
-    across = MakeTaps(source.width, width);
-    down = MakeTaps(source.height, height);
-    rows.resize(down.span);
-    ringRows = down.span + 2;
-    if (!sameWidth) scratch.resize(downFirst ? sourceRow : resultRow * ringRows);
+    result.pixels = TakePixels(static_cast<std::size_t>(width) * height * 3);
+    if (bx > 1 || by > 1) shrunk = BoxShrink(source, bx, by);
   } catch (const std::bad_alloc&) {
+    GiveBackPixels(std::move(result.pixels));
     return kImgErrNoMemory;
   }
+  const Image& from = shrunk.width > 0 ? shrunk : source;
+  const Pass pass{FilterFor(from.width, width), FilterFor(from.height, height),
+                  static_cast<float>(width) / static_cast<float>(from.width),
+                  static_cast<float>(height) / static_cast<float>(from.height)};
   ProgressStage progress(height);
-  int made = 0;  // source rows made across so far, when going across first
-  for (int y = 0; y < height; ++y) {
-    const int first = down.first[y], count = down.count[y];
-    const std::int16_t* weights = &down.weights[static_cast<std::size_t>(y) * down.stride];
-    if (downFirst || sameWidth) {
-      for (int k = 0; k < count; ++k) rows[k] = source.Row(first + k);
-      std::uint8_t* row = sameWidth ? result.Row(y) : scratch.data();
-      FilterDown(rows.data(), weights, count, row, sourceRow);
-      if (!sameWidth) FilterAcross(row, sourceRow, result.Row(y), width, across);
-    } else {
-      // Rows that have left the ring are made again (the first row read can
-      // step back by one where a filter end rounds to nothing).
-      if (first < made - ringRows) made = first;
-      for (; made < first + count; ++made)
-        FilterAcross(source.Row(made), sourceRow,
-                     scratch.data() + resultRow * static_cast<std::size_t>(made % ringRows), width,
-                     across);
-      for (int k = 0; k < count; ++k)
-        rows[k] = scratch.data() + resultRow * static_cast<std::size_t>((first + k) % ringRows);
-      FilterDown(rows.data(), weights, count, result.Row(y), resultRow);
-    }
-    if (progress.Step()) return kImgErrStopped;
+  const int status = FilterInBands(from, pass, scratch, progress, result);
+  GiveBackPixels(std::move(shrunk.pixels));
+  if (status != kImgOk) {
+    GiveBackPixels(std::move(result.pixels));
+    return status;
   }
   out = std::move(result);
   return kImgOk;

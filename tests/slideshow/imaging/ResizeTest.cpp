@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "TestPictures.h"
 #include "imaging/ImagingApi.h"
@@ -21,19 +22,27 @@ struct Size {
   int width, height;
 };
 
+// Large shrinks average blocks of pixels first, with wider blocks at the
+// right and bottom edges where the size does not divide.
 TEST(Resize, SolidColourStaysExactAtEverySize) {
-  const Size sizes[] = {{1, 1}, {7, 3}, {40, 30}, {160, 120}, {333, 17}, {20, 30}};
+  const struct {
+    Size from, to;
+  } cases[] = {{{20, 30}, {1, 1}},      {{20, 30}, {7, 3}},    {{20, 30}, {40, 30}},
+               {{20, 30}, {160, 120}},  {{20, 30}, {333, 17}}, {{20, 30}, {20, 30}},
+               {{1003, 707}, {61, 43}}, {{1003, 707}, {7, 3}}, {{1003, 707}, {250, 700}},
+               {{1003, 707}, {80, 50}}};
   for (bool smooth : {true, false})
-    for (Size s : sizes) {
-      int handle = HandleFor(Solid(20, 30, {200, 90, 17}));
-      ASSERT_EQ(smooth ? ImgResizeSmooth(handle, s.width, s.height)
-                       : ImgResize(handle, s.width, s.height),
+    for (const auto& c : cases) {
+      int handle = HandleFor(Solid(c.from.width, c.from.height, {200, 90, 17}));
+      ASSERT_EQ(smooth ? ImgResizeSmooth(handle, c.to.width, c.to.height)
+                       : ImgResize(handle, c.to.width, c.to.height),
                 kImgOk);
       Image out = ReadBack(handle);
-      EXPECT_EQ(out.width, s.width);
-      EXPECT_EQ(out.height, s.height);
-      EXPECT_EQ(MeanAbsDifference(out, Solid(s.width, s.height, {200, 90, 17})), 0.0)
-          << (smooth ? "smooth " : "plain ") << s.width << "x" << s.height;
+      EXPECT_EQ(out.width, c.to.width);
+      EXPECT_EQ(out.height, c.to.height);
+      EXPECT_EQ(MeanAbsDifference(out, Solid(c.to.width, c.to.height, {200, 90, 17})), 0.0)
+          << (smooth ? "smooth " : "plain ") << c.from.width << "x" << c.from.height << " -> "
+          << c.to.width << "x" << c.to.height;
       ImgFree(handle);
     }
 }
@@ -74,14 +83,15 @@ double RampAt(int i, int from, int to) {
 
 // Both filters reproduce straight ramps away from the edges (the integer
 // ramps above are straight to within one step). The sizes cover enlarging
-// and shrinking in each direction, both orders of the two passes, and widths
-// that leave every remainder of the 16-byte and 5- and 4-pixel steps.
+// and shrinking in each direction, the two mixed, one axis kept, and shrinks
+// far enough to average blocks first, with blocks left over at the edges.
 TEST(Resize, SmoothResizeKeepsStraightRampsInEveryDirection) {
   const struct {
     Size from, to;
-  } cases[] = {{{64, 48}, {100, 75}}, {{300, 200}, {160, 106}}, {{97, 61}, {203, 45}},
-               {{203, 45}, {97, 61}}, {{41, 90}, {41, 37}},     {{41, 37}, {117, 37}},
-               {{250, 30}, {33, 77}}, {{33, 77}, {250, 30}},    {{120, 80}, {61, 80}}};
+  } cases[] = {{{64, 48}, {100, 75}},   {{300, 200}, {160, 106}}, {{97, 61}, {203, 45}},
+               {{203, 45}, {97, 61}},   {{41, 90}, {41, 37}},     {{41, 37}, {117, 37}},
+               {{250, 30}, {33, 77}},   {{33, 77}, {250, 30}},    {{120, 80}, {61, 80}},
+               {{1003, 641}, {97, 61}}, {{803, 90}, {61, 200}}};
   for (const auto& c : cases) {
     int handle = HandleFor(Ramps(c.from.width, c.from.height));
     ASSERT_EQ(ImgResizeSmooth(handle, c.to.width, c.to.height), kImgOk);
@@ -115,11 +125,9 @@ TEST(Resize, ShrinkingFineStripesGivesEvenGrey) {
   const struct {
     bool across;
     Size to;
-  } cases[] = {{true, {333, 480}},
-               {false, {640, 251}},
-               {true, {171, 97}},
-               {false, {97, 171}},
-               {true, {319, 239}}};
+  } cases[] = {{true, {333, 480}}, {false, {640, 251}}, {true, {171, 97}},
+               {false, {97, 171}}, {true, {319, 239}},  {true, {97, 61}},
+               {false, {150, 37}}, {true, {40, 30}},    {false, {23, 19}}};
   for (const auto& c : cases) {
     Image stripes = Solid(640, 480, {0, 0, 0});
     for (int y = 0; y < 480; ++y)
@@ -135,6 +143,36 @@ TEST(Resize, ShrinkingFineStripesGivesEvenGrey) {
       for (int x = 1; x < out.width - 1; ++x)
         worst = std::max(worst, std::abs(out.At(x, y).g - 127.5));
     EXPECT_LT(worst, 3.0) << (c.across ? "across " : "down ") << c.to.width << "x" << c.to.height;
+    ImgFree(handle);
+  }
+}
+
+// A wave down a tall picture, enlarged or shrunk (directly or through block
+// averages), lands where the output's rows map onto the source along the
+// whole height: the picture is made in bands, and a band placed a row off, or
+// weighted as if the picture ended at its edge, breaks the wave there.
+TEST(Resize, SmoothResizeFollowsAWaveDownTallPictures) {
+  const struct {
+    int fromHeight, toHeight;
+    double period;  // source rows
+  } cases[] = {{300, 1100, 16}, {1500, 700, 64}, {3000, 600, 160}};
+  for (const auto& c : cases) {
+    auto wave = [&](double y) {
+      return 128 + 100 * std::sin(2 * std::numbers::pi * (y + 0.5) / c.period);
+    };
+    Image picture = Solid(8, c.fromHeight, {0, 0, 0});
+    for (int y = 0; y < c.fromHeight; ++y)
+      std::fill_n(picture.Row(y), 3 * 8, static_cast<std::uint8_t>(std::lround(wave(y))));
+    int handle = HandleFor(picture);
+    ASSERT_EQ(ImgResizeSmooth(handle, 6, c.toHeight), kImgOk);
+    Image out = ReadBack(handle);
+    double worst = 0;
+    const int margin = 2 + 2 * c.fromHeight / c.toHeight;
+    for (int y = margin; y < c.toHeight - margin; ++y) {
+      const double expected = wave((y + 0.5) * c.fromHeight / c.toHeight - 0.5);
+      for (int x = 0; x < 6; ++x) worst = std::max(worst, std::abs(out.At(x, y).g - expected));
+    }
+    EXPECT_LT(worst, 4.0) << c.fromHeight << " -> " << c.toHeight;
     ImgFree(handle);
   }
 }
