@@ -42,6 +42,8 @@ class User {
       if (!dialog) Sleep(20);
     }
     if (!dialog) return;
+    // Found as soon as it exists; shown a moment later.
+    for (int i = 0; i < 500 && !IsWindowVisible(dialog); ++i) Sleep(20);
     seen_.found = true;
     HWND edit = GetDlgItem(dialog, IDC_PASSWORD_EDIT);
     seen_.passwordStyle = (GetWindowLongA(edit, GWL_STYLE) & ES_PASSWORD) != 0;
@@ -52,6 +54,8 @@ class User {
       }
       SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(attempt.typed));
       SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+      // A prompt that accepted would be gone by now.
+      Sleep(100);
       const bool open = IsWindow(dialog) && IsWindowVisible(dialog);
       seen_.openAfter.push_back(open);
       if (!open) return;
