@@ -5,20 +5,10 @@
 #include "slideshow/display/captions/Title.h"
 #include "tests/slideshow/captions/Canvas.h"
 #include "tests/slideshow/captions/StepTimer.h"
+#include "tests/support/GdiCount.h"
 
 namespace lumi {
 namespace {
-
-// The process's live GDI objects. Windows counts them for us; Wine answers 0
-// there, but it finds an object by the low 16 bits of its handle alone, so
-// the live ones can be counted by asking for every such value.
-DWORD GdiObjects() {
-  if (DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
-  DWORD live = 0;
-  for (ULONG_PTR index = 1; index <= 0xFFFF; ++index)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
-  return live;
-}
 
 // A saver runs for hours, drawing these once per picture on one context.
 TEST(CaptionsGdi, ManyPicturesLeaveNoHandlesBehind) {
@@ -33,7 +23,7 @@ TEST(CaptionsGdi, ManyPicturesLeaveNoHandlesBehind) {
     test::StepTimer warmUp;
     ShowCaptionAndWait(canvas.Dc(), canvas.Rect(), 0, "warm up", font, warmUp);
   }
-  const DWORD before = GdiObjects();
+  const DWORD before = zebtest::LiveGdiObjects();
   ASSERT_GT(before, 0u);
   {
     CaptionFont font;
@@ -45,7 +35,7 @@ TEST(CaptionsGdi, ManyPicturesLeaveNoHandlesBehind) {
       DrawNotice(canvas.Dc(), canvas.Rect(), "No pictures to display!", i, nullptr, random);
     }
   }
-  EXPECT_EQ(GdiObjects(), before);
+  EXPECT_EQ(zebtest::LiveGdiObjects(), before);
   EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_FONT), fontBefore);
   EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PEN), penBefore);
   EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_BRUSH), brushBefore);

@@ -6,6 +6,7 @@
 #include "slideshow/effects/TransitionEffect.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "tests/slideshow/captions/Canvas.h"
+#include "tests/support/GdiCount.h"
 
 namespace lumi {
 namespace {
@@ -248,17 +249,6 @@ TEST(TransitionEffect, SpeedComesFromTheSettingsUnlessFixed) {
   EXPECT_EQ(fixed.Speed(), 1);
 }
 
-// The process's live GDI objects. Windows counts them for us; Wine answers 0
-// there, but it finds an object by the low 16 bits of its handle alone, so
-// the live ones can be counted by asking for every such value.
-DWORD GdiObjects() {
-  if (DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
-  DWORD live = 0;
-  for (ULONG_PTR index = 1; index <= 0xFFFF; ++index)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
-  return live;
-}
-
 HPALETTE MakePalette() {
   struct {
     WORD version = 0x300, count = 2;
@@ -276,7 +266,7 @@ TEST(TransitionEffect, ManyTransitionsLeaveNoHandlesAndNoPaletteSelected) {
   HPALETTE palette = MakePalette();
   const HGDIOBJ paletteBefore = GetCurrentObject(canvas.Dc(), OBJ_PAL);
   const HGDIOBJ bitmapBefore = GetCurrentObject(canvas.Dc(), OBJ_BITMAP);
-  const DWORD before = GdiObjects();
+  const DWORD before = zebtest::LiveGdiObjects();
   ASSERT_GT(before, 0u);
   for (int i = 0; i < 100; ++i) {
     CTransitionEffect effect;
@@ -287,7 +277,7 @@ TEST(TransitionEffect, ManyTransitionsLeaveNoHandlesAndNoPaletteSelected) {
     effect.Draw();
     effect.FinishCopy();
   }
-  EXPECT_EQ(GdiObjects(), before);
+  EXPECT_EQ(zebtest::LiveGdiObjects(), before);
   EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PAL), paletteBefore);
   EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_BITMAP), bitmapBefore);
   // The picture's bitmap is free again: it can be selected elsewhere.

@@ -66,8 +66,4 @@ class DesktopKeeper {
   bool hadFile_ = false;
 };
 
-// Live GDI objects of the process (Wine's own count answers 0, so the
-// handle table is walked instead).
-DWORD GdiObjects();
-
 }  // namespace lumi::test

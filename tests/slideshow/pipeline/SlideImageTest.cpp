@@ -5,6 +5,7 @@
 #include "slideshow/engine/pipeline/SlideImage.h"
 #include "tests/slideshow/pipeline/PipelineFixture.h"
 #include "tests/slideshow/pipeline/TestBitmaps.h"
+#include "tests/support/GdiCount.h"
 
 namespace lumi {
 namespace {
@@ -237,13 +238,13 @@ TEST_F(SlideImageTest, FreeingReleasesEveryGdiObject) {
   EXPECT_EQ(GetObjectType(bitmap), 0u);
   EXPECT_EQ(GetObjectType(palette), 0u);
 
-  const DWORD before = test::GdiObjects();
+  const DWORD before = zebtest::LiveGdiObjects();
   for (int i = 0; i < 100; ++i) {
     ASSERT_TRUE(image.Load(path, nullptr));
     ASSERT_TRUE(image.MakeDeviceBitmap(nullptr));
   }
   image.Free();
-  EXPECT_EQ(test::GdiObjects(), before);
+  EXPECT_EQ(zebtest::LiveGdiObjects(), before);
 }
 
 }  // namespace

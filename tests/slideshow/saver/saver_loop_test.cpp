@@ -17,6 +17,7 @@
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "tests/slideshow/settings/TestFiles.h"
 #include "tests/slideshow/show/FakeShow.h"
+#include "tests/support/GdiCount.h"
 #include "tests/support/Process.h"
 #include "tests/support/Screen.h"
 
@@ -37,15 +38,6 @@ class SampleMembers final : public PackageMemberSource {
     return buffer;
   }
 };
-
-DWORD GdiObjects() {
-  if (DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
-  // Wine answers 0 above but finds an object by the low 16 bits of its handle.
-  DWORD live = 0;
-  for (ULONG_PTR index = 1; index <= 0xFFFF; ++index)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
-  return live;
-}
 
 class LoopOnWindow : public ::testing::Test {
  protected:
@@ -113,10 +105,10 @@ TEST_F(LoopOnWindow, AHundredPicturesLeaveNoHandlesBehind) {
   const std::vector<std::string> refs = {"@pk@Pic08.bmp", "@pk@Pic03.jpg", "@pk@Missing.jpg",
                                          "@pk@Pic05.jpg"};
   Run(refs, 4);  // warm up: fonts, the first palette and the runtime's own objects
-  const DWORD before = GdiObjects();
+  const DWORD before = zebtest::LiveGdiObjects();
   ASSERT_GT(before, 0u);
   Run(refs, 100);
-  EXPECT_LE(GdiObjects(), before + 2) << "a long run must not grow the handle count";
+  EXPECT_LE(zebtest::LiveGdiObjects(), before + 2) << "a long run must not grow the handle count";
   EXPECT_EQ(ImagingLockCount(), 0);
 }
 
