@@ -84,7 +84,7 @@ sleep 5
 shot "$out/slideshow-saver.png"
 sleep 13
 shot "$out/slideshow-later.png"
-sleep 13
+sleep 22
 shot "$out/slideshow-third.png"
 xdotool key a
 sleep 2
