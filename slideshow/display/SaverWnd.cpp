@@ -44,6 +44,7 @@ void CSaverWnd::CommonInit() {
   RegisterClassOnce(wc);
   controller_ = std::make_unique<SaverShow>(ties_);
   progress_ = std::make_unique<CProcessingDlg>(kProgressTemplateMode, instance_);
+  startImage_ = std::make_unique<CSlideImage>();
   startTick_ = 0;
   password_ = ties_.settings.GetPassword();
 }
@@ -52,7 +53,7 @@ CSaverWnd::~CSaverWnd() {
   StopWorker();
   if (fullScreen_) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, kSpiFlags);
   progress_.reset();
-  startImage_.Free();
+  startImage_.reset();
 }
 
 bool CSaverWnd::IsSwallowedSysCommand(WPARAM command) {
@@ -132,11 +133,11 @@ void CSaverWnd::PaintStartImage() {
   RECT r{};
   GetClientRect(hwnd_, &r);
   CImageProcessor processor;
-  if (!processor.Process(startImage_, WallpaperFilePath(), 0, nullptr, r)) return;
-  if (!startImage_.MakeDeviceBitmap(hwnd_)) return;
+  if (!processor.Process(*startImage_, WallpaperFilePath(), 0, nullptr, r)) return;
+  if (!startImage_->MakeDeviceBitmap(hwnd_)) return;
   HDC dc = GetDC(hwnd_);
   if (dc != nullptr) {
-    startImage_.Draw(dc);
+    startImage_->Draw(dc);
     ReleaseDC(hwnd_, dc);
   }
   ValidateRect(hwnd_, nullptr);
@@ -184,12 +185,20 @@ void CSaverWnd::OnPaint() {
         controller_->Repaint(dc);
       }
     } else {
-      startImage_.Draw(dc);
+      DrawStartImage(dc);
     }
   } else if (controller_ && fullScreen_) {
-    startImage_.Draw(dc);
+    DrawStartImage(dc);
   }
   EndPaint(hwnd_, &ps);
+}
+
+void CSaverWnd::DrawStartImage(HDC dc) {
+  // Drawing takes the imaging lock. While the password prompt is up the
+  // worker is held wherever it was, perhaps inside an image operation with
+  // the lock taken: waiting for it here would hang the saver, so the start
+  // picture is then left for a later repaint.
+  if (startImage_ && ImagingLockCount() == 0) startImage_->Draw(dc);
 }
 
 LRESULT CSaverWnd::OnEraseBackground(HDC dc) {
@@ -250,8 +259,16 @@ bool CSaverWnd::AskPassword() {
 void CSaverWnd::StopWorker() {
   if (!controller_) return;
   HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-  controller_->StopWorker();
-  controller_.reset();
+  if (controller_->StopWorker()) {
+    controller_.reset();
+  } else {
+    // A worker killed inside an image operation leaves the imaging lock
+    // taken for good, and freeing a picture takes that lock: the controller
+    // and the start picture are left to the end of the program, which
+    // follows at once, rather than hang it.
+    controller_.release();
+    startImage_.release();
+  }
   SetCursor(old);
 }
 

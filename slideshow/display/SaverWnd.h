@@ -52,6 +52,7 @@ class CSaverWnd final : public zeb::Window {
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void OnFinalMessage() override;
   void OnPaint();
+  void DrawStartImage(HDC dc);
   LRESULT OnEraseBackground(HDC dc);
   void OnMouseMove(int x, int y);
   void OnSoundRequest(WPARAM wParam, LPARAM lParam);
@@ -66,7 +67,7 @@ class CSaverWnd final : public zeb::Window {
   SaverShowTies ties_;
   std::unique_ptr<SaverShow> controller_;
   std::unique_ptr<CProcessingDlg> progress_;
-  CSlideImage startImage_;
+  std::unique_ptr<CSlideImage> startImage_;
   int lastX_ = 0, lastY_ = 0;
   bool closing_ = false;
   DWORD startTick_ = 0;

@@ -48,10 +48,11 @@ void SaverShow::Resume() {
   if (thread_) thread_->Resume();
 }
 
-void SaverShow::StopWorker() {
-  if (!thread_) return;
-  thread_->Stop();
+bool SaverShow::StopWorker() {
+  if (!thread_) return true;
+  const bool ended = thread_->Stop();
   thread_.reset();
+  return ended;
 }
 
 }  // namespace lumi

@@ -53,7 +53,8 @@ class SaverShow {
   void Suspend();
   void Resume();
   // Stop flag, then up to 20 looks 10 ms apart, then the worker is killed.
-  void StopWorker();
+  // False when it had to be killed.
+  bool StopWorker();
 
  private:
   SaverShowTies ties_;
