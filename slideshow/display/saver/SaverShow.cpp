@@ -4,6 +4,13 @@
 
 namespace lumi {
 
+namespace {
+
+constexpr int kRestLooks = 20;
+constexpr DWORD kRestLookMs = 10;
+
+}  // namespace
+
 SaverShow::SaverShow(const SaverShowTies& ties)
     : ties_(ties), catalog_(ties.collections), store_(ties.settings, ties.collections) {}
 
@@ -41,7 +48,17 @@ void SaverShow::Repaint(HDC dc) {
 }
 
 void SaverShow::Suspend() {
-  if (thread_) thread_->Suspend();
+  if (!thread_) return;
+  // The worker is held where it rests if it gets there soon: held inside an
+  // allocation or a drawing call it would keep the heap's or the graphics
+  // system's lock, and the password prompt needs both.
+  for (int look = 0; look < kRestLooks; ++look) {
+    thread_->Suspend();
+    if (clock_.IsResting()) return;
+    thread_->Resume();
+    Sleep(kRestLookMs);
+  }
+  thread_->Suspend();
 }
 
 void SaverShow::Resume() {

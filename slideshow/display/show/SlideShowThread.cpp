@@ -32,6 +32,11 @@ void CSlideShowThread::Suspend() {
   if (handle_ == nullptr) return;
   show_.SetSuspended(true);
   SuspendThread(handle_);
+  // SuspendThread only asks; reading the thread's context waits until it
+  // has really stopped, so that what the caller looks at next is settled.
+  CONTEXT context{};
+  context.ContextFlags = CONTEXT_CONTROL;
+  GetThreadContext(handle_, &context);
 }
 
 void CSlideShowThread::Resume() {

@@ -11,7 +11,9 @@ void SystemShowClock::Sleep(int milliseconds) {
   // reach the screen before it rests, not whenever the window's thread next
   // wakes up.
   GdiFlush();
+  resting_ = true;
   ::Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0));
+  resting_ = false;
 }
 
 std::uint32_t SystemShowClock::NowMilliseconds() { return GetTickCount(); }
