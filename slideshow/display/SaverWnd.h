@@ -31,8 +31,6 @@ class CSaverWnd final : public zeb::Window {
   // Paints the start picture and begins the slideshow; once, after Create.
   void Start();
 
-  bool IsFullScreen() const { return fullScreen_; }
-
   static constexpr const char kClassName[] = "LumishowSaverWindow";
   static constexpr int kCursorResource = 141;
   static constexpr int kProgressTemplateMode = 0;  // the bar-only processing dialog

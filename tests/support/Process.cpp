@@ -118,7 +118,8 @@ TempFolder::~TempFolder() {
   HANDLE h = FindFirstFileA((path_ + "\\*").c_str(), &fd);
   if (h != INVALID_HANDLE_VALUE) {
     do {
-      if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA(File(fd.cFileName).c_str());
+      if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        DeleteFileA(File(fd.cFileName).c_str());
     } while (FindNextFileA(h, &fd));
     FindClose(h);
   }
@@ -175,6 +176,16 @@ void RegistryValueGuard::SetText(const std::string& value) {
   RegSetValueExA(k, name_.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                  static_cast<DWORD>(value.size() + 1));
   RegCloseKey(k);
+}
+
+bool RunSaverBuilder(const std::string& builder, const std::string& engine, const std::string& out,
+                     const std::string& contentFolder) {
+  Process run;
+  if (!run.Start(builder,
+                 "--engine \"" + engine + "\" --out \"" + out + "\" \"" + contentFolder + "\"")) {
+    return false;
+  }
+  return run.WaitExit(30000) && run.ExitCode() == 0;
 }
 
 }  // namespace zebtest

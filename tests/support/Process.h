@@ -41,6 +41,12 @@ void PumpFor(DWORD ms);
 // parent with the given class and title; null when none appeared in time.
 HWND WaitForChild(HWND parent, const char* className, const char* title, DWORD timeoutMs);
 
+// Runs the slideshow builder (a Windows path to lumipack.exe) on a content
+// folder, appending it to the engine as the saver out. True when the builder
+// ended in time and reported success.
+bool RunSaverBuilder(const std::string& builder, const std::string& engine, const std::string& out,
+                     const std::string& contentFolder);
+
 // A fresh empty folder under the temporary folder; removed with its files on destruction.
 class TempFolder {
  public:

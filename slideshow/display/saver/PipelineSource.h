@@ -37,7 +37,7 @@ class PipelineSource final : public PictureSource {
   CSlideImage& Current() { return current_; }
   // False once the small preview has switched tiling off for the run.
   bool Tiling() const { return tile_; }
-  // The flags a picture is processed with; public for the saver's tests.
+  // The flags a picture is processed with.
   int ProcessingFlags() const;
 
  private:

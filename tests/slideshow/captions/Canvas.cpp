@@ -2,7 +2,7 @@
 
 namespace lumi::test {
 
-Canvas::Canvas(int width, int height) : width_(width), height_(height) {
+HBITMAP CreateTopDownDib(int width, int height, std::uint32_t** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = width;
@@ -10,9 +10,14 @@ Canvas::Canvas(int width, int height) : width_(width), height_(height) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bits_ = static_cast<std::uint32_t*>(bits);
+  void* pixels = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  *bits = static_cast<std::uint32_t*>(pixels);
+  return bitmap;
+}
+
+Canvas::Canvas(int width, int height) : width_(width), height_(height) {
+  bitmap_ = CreateTopDownDib(width, height, &bits_);
   dc_ = CreateCompatibleDC(nullptr);
   if (dc_ && bitmap_) oldBitmap_ = SelectObject(dc_, bitmap_);
 }

@@ -7,6 +7,9 @@
 
 namespace lumi::test {
 
+// A 32-bit top-down DIB section; bits receives its pixels (0x00RRGGBB).
+HBITMAP CreateTopDownDib(int width, int height, std::uint32_t** bits);
+
 class Canvas {
  public:
   Canvas(int width, int height);

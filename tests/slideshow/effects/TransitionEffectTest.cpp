@@ -20,16 +20,8 @@ COLORREF PatternAt(int x, int y) { return RGB(x * 2 % 256, y * 3 % 256, 0x40 + (
 class TestPicture {
  public:
   TestPicture(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    auto* pixels = static_cast<std::uint32_t*>(bits);
+    std::uint32_t* pixels = nullptr;
+    bitmap_ = test::CreateTopDownDib(width, height, &pixels);
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x) {
         const COLORREF c = PatternAt(x, y);

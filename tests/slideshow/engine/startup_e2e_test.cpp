@@ -49,12 +49,8 @@ class EngineStartup : public ::testing::Test {
               withSettings ? "[General_Settings]\r\nTitle=E2E Saver\r\n" : "[Other]\r\n");
     WriteFile(content.File("Pics.cvn"), "[General]\r\nCount=0\r\n");
     std::string out = folder.File(name);
-    zebtest::Process builder;
-    EXPECT_TRUE(builder.Start(zebtest::WindowsPath(LUMIPACK_EXE),
-                              "--engine \"" + zebtest::WindowsPath(LUMISHOW_EXE) + "\" --out \"" +
-                                  out + "\" \"" + content.Path() + "\""));
-    EXPECT_TRUE(builder.WaitExit(30000));
-    EXPECT_EQ(builder.ExitCode(), 0u);
+    EXPECT_TRUE(zebtest::RunSaverBuilder(zebtest::WindowsPath(LUMIPACK_EXE),
+                                         zebtest::WindowsPath(LUMISHOW_EXE), out, content.Path()));
     return out;
   }
   std::string UserSettingsFile() {

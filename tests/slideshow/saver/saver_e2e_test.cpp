@@ -83,12 +83,8 @@ class SaverOnScreen : public ::testing::Test {
     }
     WriteFile(content.File("Pics.cvn"), pics.str());
     std::string out = folder.File(name);
-    zebtest::Process builder;
-    EXPECT_TRUE(builder.Start(zebtest::WindowsPath(LUMIPACK_EXE),
-                              "--engine \"" + zebtest::WindowsPath(LUMISHOW_EXE) + "\" --out \"" +
-                                  out + "\" \"" + content.Path() + "\""));
-    EXPECT_TRUE(builder.WaitExit(30000));
-    EXPECT_EQ(builder.ExitCode(), 0u);
+    EXPECT_TRUE(zebtest::RunSaverBuilder(zebtest::WindowsPath(LUMIPACK_EXE),
+                                         zebtest::WindowsPath(LUMISHOW_EXE), out, content.Path()));
     return out;
   }
 

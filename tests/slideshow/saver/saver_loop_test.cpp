@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -12,9 +13,12 @@
 #include "slideshow/display/saver/PipelineSource.h"
 #include "slideshow/display/saver/WindowPresenter.h"
 #include "slideshow/display/show/SlideShow.h"
+#include "slideshow/engine/pipeline/DesktopWallpaper.h"
+#include "slideshow/engine/pipeline/ImageProcessor.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "slideshow/engine/pipeline/PackageMemberSource.h"
 #include "slideshow/engine/settings/SaverSettings.h"
+#include "slideshow/engine/settings/WallpaperSchedule.h"
 #include "tests/slideshow/settings/TestFiles.h"
 #include "tests/slideshow/show/FakeShow.h"
 #include "tests/support/GdiCount.h"
@@ -110,6 +114,56 @@ TEST_F(LoopOnWindow, AHundredPicturesLeaveNoHandlesBehind) {
   Run(refs, 100);
   EXPECT_LE(zebtest::LiveGdiObjects(), before + 2) << "a long run must not grow the handle count";
   EXPECT_EQ(ImagingLockCount(), 0);
+}
+
+// The saver's settings decide how each picture is processed; while the
+// saver's own picture is the wallpaper and a change is due, the picture
+// shown also becomes the new wallpaper, made with the wallpaper's settings.
+TEST_F(LoopOnWindow, SettingsAndTheWallpaperScheduleChooseTheProcessing) {
+  DesktopWallpaper before;
+  const bool hadWallpaper = ReadDesktopWallpaper(before);
+  CSaverSettings settings(files.Path("flags.ini"), true);
+  test::FakePackage package(files);
+  settings.SetWallpaperCycle(kCycleHourly);
+  settings.ResetLastWallpaperChange();
+  settings.SetEnlargeWallpaperPics(false);
+  settings.SetWallpaperBlackAndWhite(true);
+  struct Case {
+    bool enlarge, blackWhite, fullScreen, ownWallpaper, changedJustNow;
+    int flags;
+  } cases[] = {
+      {false, false, true, false, false, kProcessReduceOnPalette},
+      {true, false, true, false, false, kProcessEnlarge | kProcessReduceOnPalette},
+      {true, true, true, false, false, kProcessEnlarge | kProcessGrey},
+      // A change is due: the wallpaper's settings (no enlarging, grey) win.
+      {true, false, true, true, false, kProcessWallpaper | kProcessGrey | kProcessReduceOnPalette},
+      // Changed within the hour: nothing is due.
+      {true, false, true, true, true, kProcessEnlarge | kProcessReduceOnPalette},
+      // The small preview never makes wallpapers.
+      {true, false, false, true, false, kProcessEnlarge | kProcessReduceOnPalette},
+  };
+  for (const Case& c : cases) {
+    DesktopWallpaper desktop = before;
+    desktop.wallpaper = c.ownWallpaper ? WallpaperFilePath() : "(none)";
+    WriteDesktopWallpaper(desktop);
+    if (c.changedJustNow) {
+      settings.SetLastWallpaperChange(std::time(nullptr));
+    } else {
+      settings.ResetLastWallpaperChange();
+    }
+    ShowParams p = params;
+    p.enlarge = c.enlarge;
+    p.blackWhite = c.blackWhite;
+    p.fullScreen = c.fullScreen;
+    PipelineSource source(PipelineSourceTies{window, nullptr, settings, package, members}, p);
+    EXPECT_EQ(source.ProcessingFlags(), c.flags)
+        << c.enlarge << c.blackWhite << c.fullScreen << c.ownWallpaper << c.changedJustNow;
+  }
+  if (hadWallpaper) {
+    WriteDesktopWallpaper(before);
+  } else {
+    WriteDesktopWallpaper(DesktopWallpaper{});
+  }
 }
 
 }  // namespace
