@@ -39,6 +39,18 @@ std::string DialogMessage(HWND dlg) {
   return best;
 }
 
+// A dialog's caption is there before its controls are made: the window can be
+// found while its message is still missing, so wait for the message as well.
+std::string WaitForDialogMessage(HWND dlg, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  std::string message = DialogMessage(dlg);
+  while (message.empty() && IsWindow(dlg) && GetTickCount() - start < timeoutMs) {
+    PumpFor(50);
+    message = DialogMessage(dlg);
+  }
+  return message;
+}
+
 class EngineStartup : public ::testing::Test {
  protected:
   // A saver built by the builder from a small folder; without settings its
@@ -69,7 +81,7 @@ TEST_F(EngineStartup, WithoutAPackageItSaysSoAndStillRunsTheSaver) {
   ASSERT_TRUE(p.Start(plain, "/s"));
   HWND box = zebtest::WaitForWindow(p.Id(), "#32770", "Plain", 15000);
   ASSERT_NE(box, nullptr) << "the message box carries the program's name as caption";
-  EXPECT_EQ(DialogMessage(box), "Not a bound EXE package.\n\n" + plain);
+  EXPECT_EQ(WaitForDialogMessage(box, 5000), "Not a bound EXE package.\n\n" + plain);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   HWND saver = zebtest::WaitForWindow(p.Id(), nullptr, kSaverTitle, 15000);
   ASSERT_NE(saver, nullptr);
@@ -138,7 +150,7 @@ TEST_F(EngineStartup, PreviewModeNotesTheResetMarksTheTitleAndDeletesUserSetting
   ASSERT_TRUE(p.Start(scr, "/preview /c"));
   HWND note = zebtest::WaitForWindow(p.Id(), "#32770", "E2E Saver", 15000);
   ASSERT_NE(note, nullptr) << "the quick note comes first, under the plain title";
-  EXPECT_NE(DialogMessage(note).find("Previewing"), std::string::npos);
+  EXPECT_NE(WaitForDialogMessage(note, 5000).find("Previewing"), std::string::npos);
   PostMessageA(note, WM_COMMAND, IDOK, 0);
   HWND viewer = zebtest::WaitForWindow(p.Id(), "#32770", "[Preview] E2E Saver", 15000);
   ASSERT_NE(viewer, nullptr);
