@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <new>
+#include <optional>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "imaging/ImagingApi.h"
@@ -108,26 +111,60 @@ stbir_filter FilterFor(int from, int to) {
   return to < from ? STBIR_FILTER_MITCHELL : STBIR_FILTER_CATMULLROM;
 }
 
+// One band: the whole output's rows y0 to y1, placed by their offset at the
+// whole output's scale, so its filter positions and weights are those of one
+// pass over the picture and no seam shows between bands.
+int FilterBand(const Image& from, const Pass& pass, Scratch& scratch, Image& result, int y0,
+               int y1) {
+  const int ok = stbir_resize_subpixel(
+      from.pixels.data(), from.width, from.height, static_cast<int>(from.RowBytes()),
+      result.Row(y0), result.width, y1 - y0, static_cast<int>(result.RowBytes()), STBIR_TYPE_UINT8,
+      3, STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP, STBIR_EDGE_CLAMP, pass.across, pass.down,
+      STBIR_COLORSPACE_LINEAR, &scratch, pass.xScale, pass.yScale, 0.0f, static_cast<float>(y0));
+  if (!ok) return scratch.failed ? kImgErrNoMemory : kImgErrUseResize;
+  return kImgOk;
+}
+
+// Below this many output pixels a second thread costs more than it saves.
+constexpr long long kTwoThreadPixels = 256LL * 1024;
+
 // Each call works out its weights again (across a shrink at a cost that grows
 // with both widths) and reads the source rows around the band's edges twice,
-// so the bands are few and large; still two on all but small pictures, so
-// that a stop takes effect half-way.
-int FilterInBands(const Image& from, const Pass& pass, Scratch& scratch, ProgressStage& progress,
-                  Image& result) {
+// so the bands are few and large: two on all but small pictures, filtered at
+// the same time on a second thread when the picture is large enough, since
+// the filter is most of the time a screen-sized picture takes to get ready.
+// Only this thread reports progress (its hook belongs to the caller).
+int FilterInBands(const Image& from, const Pass& pass, ProgressStage& progress, Image& result) {
   const int bandRows = std::max(256, (result.height + 1) / 2);
-  for (int y0 = 0; y0 < result.height; y0 += bandRows) {
+  const bool twoThreads =
+      static_cast<long long>(result.width) * result.height >= kTwoThreadPixels;
+  Scratch scratch, otherScratch;
+  for (int y0 = 0; y0 < result.height;) {
     const int y1 = std::min(result.height, y0 + bandRows);
-    // The band is the whole output's rows y0 to y1, placed by their offset at
-    // the whole output's scale: its filter positions and weights are those of
-    // one pass over the picture, so no seam shows between bands.
-    const int ok = stbir_resize_subpixel(
-        from.pixels.data(), from.width, from.height, static_cast<int>(from.RowBytes()),
-        result.Row(y0), result.width, y1 - y0, static_cast<int>(result.RowBytes()),
-        STBIR_TYPE_UINT8, 3, STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP, STBIR_EDGE_CLAMP,
-        pass.across, pass.down, STBIR_COLORSPACE_LINEAR, &scratch, pass.xScale, pass.yScale, 0.0f,
-        static_cast<float>(y0));
-    if (!ok) return scratch.failed ? kImgErrNoMemory : kImgErrUseResize;
+    const int y2 = std::min(result.height, y1 + bandRows);
+    if (twoThreads && y2 > y1) {
+      int otherStatus = kImgOk;
+      std::optional<std::thread> other;
+      try {
+        other.emplace([&] { otherStatus = FilterBand(from, pass, otherScratch, result, y1, y2); });
+      } catch (const std::system_error&) {
+        // No thread to be had: this one does both bands in turn.
+      }
+      if (other) {
+        int status = FilterBand(from, pass, scratch, result, y0, y1);
+        const bool stop = status == kImgOk && progress.StepTo(y1);
+        other->join();
+        if (status == kImgOk) status = otherStatus;
+        if (status != kImgOk) return status;
+        if (stop || progress.StepTo(y2)) return kImgErrStopped;
+        y0 = y2;
+        continue;
+      }
+    }
+    if (int status = FilterBand(from, pass, scratch, result, y0, y1); status != kImgOk)
+      return status;
     if (progress.StepTo(y1)) return kImgErrStopped;
+    y0 = y1;
   }
   return kImgOk;
 }
@@ -138,7 +175,6 @@ int ResampleSmooth(const Image& source, int width, int height, Image& out) {
   if (int status = ValidateTarget(source, width, height); status != kImgOk) return status;
   if (source.HasPalette()) return kImgErrUseResize;
   Image result, shrunk;
-  Scratch scratch;
   const int bx = BlockSize(source.width, width), by = BlockSize(source.height, height);
   try {
     result.width = width;
@@ -154,7 +190,7 @@ int ResampleSmooth(const Image& source, int width, int height, Image& out) {
                   static_cast<float>(width) / static_cast<float>(from.width),
                   static_cast<float>(height) / static_cast<float>(from.height)};
   ProgressStage progress(height);
-  const int status = FilterInBands(from, pass, scratch, progress, result);
+  const int status = FilterInBands(from, pass, progress, result);
   GiveBackPixels(std::move(shrunk.pixels));
   if (status != kImgOk) {
     GiveBackPixels(std::move(result.pixels));

@@ -34,6 +34,7 @@ TEST(Progress, OperationsReportTheirCallsAndHonourStop) {
   const std::pair<const char*, std::function<int(int)>> operations[] = {
       {"decode", [&](int) { return ImgDecodeMemory(jpeg.data(), jpeg.size()); }},
       {"smooth", [](int h) { return ImgResizeSmooth(h, 300, 200); }},
+      {"smooth on two threads", [](int h) { return ImgResizeSmooth(h, 800, 600); }},
       {"plain", [](int h) { return ImgResize(h, 300, 200); }},
       {"grey", [](int h) { return ImgToGrey(h); }},
       {"reduce", [](int h) { return ImgReduceColors(h, 8, 0, 236); }},

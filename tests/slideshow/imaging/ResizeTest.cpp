@@ -150,12 +150,15 @@ TEST(Resize, ShrinkingFineStripesGivesEvenGrey) {
 // A wave down a tall picture, enlarged or shrunk (directly or through block
 // averages), lands where the output's rows map onto the source along the
 // whole height: the picture is made in bands, and a band placed a row off, or
-// weighted as if the picture ended at its edge, breaks the wave there.
+// weighted as if the picture ended at its edge, breaks the wave there. Wide
+// results are made on two threads at once.
 TEST(Resize, SmoothResizeFollowsAWaveDownTallPictures) {
   const struct {
     int fromHeight, toHeight;
     double period;  // source rows
-  } cases[] = {{300, 1100, 16}, {1500, 700, 64}, {3000, 600, 160}};
+    int toWidth;
+  } cases[] = {{300, 1100, 16, 6},   {1500, 700, 64, 6},   {3000, 600, 160, 6},
+               {300, 1100, 16, 600}, {1500, 700, 64, 500}, {3000, 600, 160, 700}};
   for (const auto& c : cases) {
     auto wave = [&](double y) {
       return 128 + 100 * std::sin(2 * std::numbers::pi * (y + 0.5) / c.period);
@@ -164,15 +167,16 @@ TEST(Resize, SmoothResizeFollowsAWaveDownTallPictures) {
     for (int y = 0; y < c.fromHeight; ++y)
       std::fill_n(picture.Row(y), 3 * 8, static_cast<std::uint8_t>(std::lround(wave(y))));
     int handle = HandleFor(picture);
-    ASSERT_EQ(ImgResizeSmooth(handle, 6, c.toHeight), kImgOk);
+    ASSERT_EQ(ImgResizeSmooth(handle, c.toWidth, c.toHeight), kImgOk);
     Image out = ReadBack(handle);
     double worst = 0;
     const int margin = 2 + 2 * c.fromHeight / c.toHeight;
     for (int y = margin; y < c.toHeight - margin; ++y) {
       const double expected = wave((y + 0.5) * c.fromHeight / c.toHeight - 0.5);
-      for (int x = 0; x < 6; ++x) worst = std::max(worst, std::abs(out.At(x, y).g - expected));
+      for (int x = 0; x < c.toWidth; ++x)
+        worst = std::max(worst, std::abs(out.At(x, y).g - expected));
     }
-    EXPECT_LT(worst, 4.0) << c.fromHeight << " -> " << c.toHeight;
+    EXPECT_LT(worst, 4.0) << c.fromHeight << " -> " << c.toWidth << "x" << c.toHeight;
     ImgFree(handle);
   }
 }
