@@ -15,8 +15,8 @@
 # each round (the two ran moments apart), then the median over the rounds.
 #
 # The image library runs with its default number of threads (one per core);
-# MAGICK_THREAD_LIMIT=1 in the environment makes it single-threaded like our
-# path. Programs default to the build folders of scripts/build.sh; override with
+# MAGICK_THREAD_LIMIT=1 in the environment makes it single-threaded. Our path
+# decodes on one thread and filters screen-sized pictures on two. Programs default to the build folders of scripts/build.sh; override with
 # BENCH_NATIVE, BENCH_REFERENCE and BENCH_WINDOWS (empty skips the Wine run).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../../../.." && pwd)
