@@ -68,6 +68,9 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
   GetClassNameA(hwnd, cls, sizeof cls);
   if (req->title && std::string(text) != req->title) return TRUE;
   if (req->className && std::string(cls) != req->className) return TRUE;
+  // A dialog exists with its caption before its controls are made and set
+  // up; it shows itself only once they are, so only then is it ready.
+  if (std::string(cls) == "#32770" && !IsWindowVisible(hwnd)) return TRUE;
   req->found = hwnd;
   return FALSE;
 }

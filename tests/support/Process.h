@@ -30,7 +30,8 @@ class Process {
 };
 
 // Polls for a top-level window of the process with the given title (class
-// may be null for any); null when none appeared in time.
+// may be null for any); dialogs count once they are shown. Null when none
+// appeared in time.
 HWND WaitForWindow(DWORD processId, const char* className, const char* title, DWORD timeoutMs);
 
 // Keeps this thread's windows answering for a while (a child window in
