@@ -12,9 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kSettingsName[] = "Settings.ini";
-constexpr char kCollectionName[] = "Pics.cvn";
-
 std::string Folded(const std::string& name) {
   std::string folded = name;
   for (char& c : folded) {
@@ -39,29 +36,43 @@ bool Fail(std::string& error, std::string reason) {
 
 }  // namespace
 
-bool CollectMembers(const fs::path& folder, std::vector<MemberFile>& members, std::string& error) {
-  members.clear();
+bool ForEachFileIn(const fs::path& folder, const std::function<bool(const fs::path&)>& visit,
+                   std::string& error) {
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) return Fail(error, "folder not found: " + folder.string());
-
   fs::directory_iterator it(folder, ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     std::error_code typeError;
     if (!it->is_regular_file(typeError)) continue;
-    MemberFile member;
-    member.name = it->path().filename().string();
-    member.path = it->path();
-    if (member.name.size() >= 256) {
-      return Fail(error, "file name too long for a member (at most 255 bytes): " + member.name);
-    }
-    if (std::string reason = lumi::PackageWriter::CheckName(member.name); !reason.empty()) {
-      return Fail(error, reason + ": " + member.name);
-    }
-    member.size = fs::file_size(member.path, typeError);
-    if (typeError) return Fail(error, "cannot read " + member.path.string());
-    members.push_back(std::move(member));
+    if (!visit(it->path())) return false;
   }
   if (ec) return Fail(error, "cannot read folder " + folder.string());
+  return true;
+}
+
+bool CollectMembers(const fs::path& folder, std::vector<MemberFile>& members, std::string& error) {
+  members.clear();
+  const bool listed = ForEachFileIn(
+      folder,
+      [&](const fs::path& path) {
+        MemberFile member;
+        member.name = path.filename().string();
+        member.path = path;
+        if (member.name.size() >= 256) {
+          return Fail(error,
+                      "file name too long for a member (at most 255 bytes): " + member.name);
+        }
+        if (std::string reason = lumi::PackageWriter::CheckName(member.name); !reason.empty()) {
+          return Fail(error, reason + ": " + member.name);
+        }
+        std::error_code sizeError;
+        member.size = fs::file_size(member.path, sizeError);
+        if (sizeError) return Fail(error, "cannot read " + member.path.string());
+        members.push_back(std::move(member));
+        return true;
+      },
+      error);
+  if (!listed) return false;
 
   std::sort(members.begin(), members.end(),
             [](const MemberFile& a, const MemberFile& b) { return OrderKey(a) < OrderKey(b); });

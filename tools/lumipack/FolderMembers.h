@@ -2,10 +2,22 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace lumipack {
+
+// The two members the engine looks up by name in every package.
+inline constexpr char kSettingsName[] = "Settings.ini";
+inline constexpr char kCollectionName[] = "Pics.cvn";
+
+// Calls visit for every regular file directly in folder, in the order the
+// file system lists them, until visit answers false (having set error). False
+// also, with a one-line reason, when the folder is missing or cannot be read.
+bool ForEachFileIn(const std::filesystem::path& folder,
+                   const std::function<bool(const std::filesystem::path&)>& visit,
+                   std::string& error);
 
 // One member of the package: copied from a file, or, when inMemory is set,
 // made by the builder itself and held in data.

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <fstream>
 #include <set>
-#include <system_error>
 
+#include "FolderMembers.h"
 #include "PhotoContent.h"
 #include "PhotoNames.h"
 #include "PhotoThumbnail.h"
@@ -17,8 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kLineEvery = 50;
-constexpr char kSettingsName[] = "Settings.ini";
-constexpr char kCollectionName[] = "Pics.cvn";
 
 bool Fail(std::string& error, std::string reason) {
   error = std::move(reason);
@@ -37,20 +35,19 @@ struct Candidate {
 
 bool ListJpegFiles(const fs::path& folder, std::vector<Candidate>& jpegs, std::size_t& ignored,
                    std::string& error) {
-  std::error_code ec;
-  if (!fs::is_directory(folder, ec)) return Fail(error, "folder not found: " + folder.string());
-  fs::directory_iterator it(folder, ec);
-  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    std::error_code typeError;
-    if (!it->is_regular_file(typeError)) continue;
-    std::string name = Utf8Name(it->path());
-    if (HasJpegExtension(name)) {
-      jpegs.push_back({std::move(name), it->path()});
-    } else {
-      ++ignored;
-    }
-  }
-  if (ec) return Fail(error, "cannot read folder " + folder.string());
+  const bool listed = ForEachFileIn(
+      folder,
+      [&](const fs::path& path) {
+        std::string name = Utf8Name(path);
+        if (HasJpegExtension(name)) {
+          jpegs.push_back({std::move(name), path});
+        } else {
+          ++ignored;
+        }
+        return true;
+      },
+      error);
+  if (!listed) return false;
   std::sort(jpegs.begin(), jpegs.end(),
             [](const Candidate& a, const Candidate& b) { return NaturalLess(a.name, b.name); });
   return true;
