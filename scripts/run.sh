@@ -7,6 +7,8 @@
 # written to out/.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# Set-up first, so that a package that cannot be installed is named as such.
+bash "$root/scripts/deps.sh" || { echo "set-up failed: see the deps lines above"; exit 1; }
 bash "$root/scripts/build.sh" || { echo "build failed"; exit 1; }
 source "$root/scripts/wine-env.sh"
 scr="$root/build/win32/plantsaver/gulpleafSaver.scr"
