@@ -5,8 +5,8 @@
 
 namespace lumi {
 
-void DrawBlockLine(HDC target, HDC source, int left, int top, int size, int x0, int y0, int x1,
-                   int y1) {
+int DrawBlockLine(HDC target, HDC source, int left, int top, int size, int x0, int y0, int x1,
+                  int y1) {
   const int dx = std::abs(x1 - x0);
   const int dy = std::abs(y1 - y0);
   const int stepX = x1 < x0 ? -1 : 1;
@@ -37,6 +37,7 @@ void DrawBlockLine(HDC target, HDC source, int left, int top, int size, int x0, 
       }
     }
   }
+  return (dy < dx ? dx : dy) + 1;
 }
 
 namespace delay {

@@ -10,8 +10,8 @@ namespace lumi {
 // (x * size, y * size) and goes to the target at (left + x * size,
 // top + y * size). The minor coordinate steps at the end of each run of equal
 // values. The end points are not clipped: a line may reach one block past
-// the picture's last row or column.
-void DrawBlockLine(HDC target, HDC source, int left, int top, int size, int x0, int y0, int x1,
+// the picture's last row or column. Returns the number of blocks copied.
+int DrawBlockLine(HDC target, HDC source, int left, int top, int size, int x0, int y0, int x1,
                    int y1);
 
 // Runs a reference loop long enough to take about the given time; nothing

@@ -1,5 +1,6 @@
 #include "slideshow/effects/TransitionEffect.h"
 
+#include "slideshow/effects/EffectDrawing.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 
 namespace lumi {
@@ -57,6 +58,12 @@ HBITMAP MakeTiledCopy(HDC target, HBITMAP picture, int pictureWidth, int picture
 CTransitionEffect::~CTransitionEffect() { Release(); }
 
 void CTransitionEffect::Release() {
+  // First the clipping to the display, which was saved after the palette
+  // was selected, so the palette is still the picture's here.
+  if (savedTargetState_ != 0 && target_) RestoreDC(target_, savedTargetState_);
+  savedTargetState_ = 0;
+  if (callerClip_) DeleteObject(callerClip_);
+  callerClip_ = nullptr;
   if (source_) {
     // Restoring the saved state deselects the source bitmap, so the tiled
     // copy is no longer selected when it is deleted.
@@ -130,18 +137,24 @@ bool CTransitionEffect::Prepare(HDC target, const EffectPicture& picture, const 
     RealizePalette(target);
   }
   display_ = display;
+  savedTargetState_ = SaveDC(target);
+  callerClip_ = CreateRectRgn(0, 0, 0, 0);
+  if (callerClip_ && GetClipRgn(target, callerClip_) != 1) {
+    DeleteObject(callerClip_);
+    callerClip_ = nullptr;
+  }
+  RemoveClip();
   FillMargins();
   return true;
 }
 
-void CTransitionEffect::FillMargins() const {
+void CTransitionEffect::FillMargins() {
   const RECT& d = display_;
   const RECT& p = picture_;
   // A picture larger than the display leaves no margin on that side; PatBlt
   // would take a negative extent as a strip on the other side of the edge.
   auto strip = [this](int left, int top, int right, int bottom) {
-    if (right > left && bottom > top)
-      PatBlt(target_, left, top, right - left, bottom - top, BLACKNESS);
+    if (right > left && bottom > top) Fill(left, top, right - left, bottom - top, BLACKNESS);
   };
   strip(d.left, d.top, p.left, d.bottom);
   strip(p.right, d.top, d.right, d.bottom);
@@ -149,9 +162,65 @@ void CTransitionEffect::FillMargins() const {
   strip(d.left, p.bottom, d.right, d.bottom);
 }
 
-void CTransitionEffect::CopyPart(int x, int y, int width, int height) const {
+void CTransitionEffect::Drew(long calls) {
+  drawCalls_ += calls;
+  if (watcher_ && calls > 0) watcher_->AfterDrawing(drawCalls_);
+}
+
+void CTransitionEffect::CopyPart(int x, int y, int width, int height) {
+  CopyTo(picture_.left + x, picture_.top + y, width, height, x, y);
+}
+
+void CTransitionEffect::CopyTo(int targetX, int targetY, int width, int height, int sourceX,
+                               int sourceY) {
   if (!source_) return;
-  BitBlt(target_, picture_.left + x, picture_.top + y, width, height, source_, x, y, SRCCOPY);
+  BitBlt(target_, targetX, targetY, width, height, source_, sourceX, sourceY, SRCCOPY);
+  Drew(1);
+}
+
+void CTransitionEffect::Fill(int x, int y, int width, int height, DWORD rop) {
+  if (!target_) return;
+  PatBlt(target_, x, y, width, height, rop);
+  Drew(1);
+}
+
+void CTransitionEffect::Scroll(int dx, int dy, const RECT& area) {
+  if (!target_) return;
+  ScrollDC(target_, dx, dy, &area, &area, nullptr, nullptr);
+  Drew(1);
+}
+
+void CTransitionEffect::DrawLine(int blockSize, int x0, int y0, int x1, int y1) {
+  if (!source_) return;
+  Drew(DrawBlockLine(target_, source_, picture_.left, picture_.top, blockSize, x0, y0, x1, y1));
+}
+
+void CTransitionEffect::ClipToPicture() {
+  if (!target_) return;
+  RemoveClip();
+  IntersectClipRect(target_, picture_.left, picture_.top, picture_.right, picture_.bottom);
+}
+
+void CTransitionEffect::ClipToEllipse(const RECT& r) {
+  if (!target_) return;
+  // Clip regions are in device units; the saver's contexts keep the identity
+  // mapping, so target coordinates serve.
+  HRGN ellipse = CreateEllipticRgn(r.left, r.top, r.right, r.bottom);
+  if (!ellipse) return;
+  RemoveClip();
+  ExtSelectClipRgn(target_, ellipse, RGN_AND);
+  DeleteObject(ellipse);
+}
+
+void CTransitionEffect::ExcludeFromClip(const RECT& r) {
+  if (target_) ExcludeClipRect(target_, r.left, r.top, r.right, r.bottom);
+}
+
+void CTransitionEffect::RemoveClip() {
+  if (!target_) return;
+  // The caller's own clipping (none, for a window's context) stays.
+  SelectClipRgn(target_, callerClip_);
+  IntersectClipRect(target_, display_.left, display_.top, display_.right, display_.bottom);
 }
 
 int CTransitionEffect::Draw() {

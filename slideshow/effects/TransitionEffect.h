@@ -12,6 +12,8 @@
 #include <atomic>
 #include <string>
 
+#include "slideshow/effects/EffectRandom.h"
+
 #include "slideshow/engine/pipeline/SlideImage.h"
 
 namespace lumi {
@@ -22,6 +24,15 @@ struct EffectPicture {
   HBITMAP bitmap = nullptr;
   HPALETTE palette = nullptr;
   RECT placement{};
+};
+
+// Sees every drawing call an effect makes on its target: the effect gallery
+// takes its frames there, the benchmark counts them.
+class EffectWatcher {
+ public:
+  virtual ~EffectWatcher() = default;
+  // After one or more drawing calls; calls is the effect's total so far.
+  virtual void AfterDrawing(long calls) = 0;
 };
 
 class CTransitionEffect {
@@ -43,12 +54,22 @@ class CTransitionEffect {
     speed_ = speed;
   }
 
+  // The random source of the effect's choices; the runtime's generator
+  // unless set. It must outlive the effect.
+  void SetRandom(EffectRandom& random) { random_ = &random; }
+  void SetWatcher(EffectWatcher* watcher) { watcher_ = watcher; }
+  // Drawing calls on the target so far (copies, fills, scrolls; a line of
+  // blocks counts each block).
+  long DrawCalls() const { return drawCalls_; }
+
   // Builds the source from the picture (a display-sized tiled copy when tile
   // is set and the picture is not already the display's size), selects the
   // picture's palette into the target, and blackens the display outside the
   // picture rectangle. False, with nothing drawn, when the picture has no
   // usable bitmap or the source cannot be made. The stop flag (may be null)
-  // must outlive the effect.
+  // must outlive the effect. Until the effect goes, its drawing on the target
+  // is held inside the display rectangle: blocks and lines at the picture's
+  // right and bottom edges may reach past it.
   bool Prepare(HDC target, const EffectPicture& picture, const RECT& display, bool tile,
                const std::atomic<bool>* stop);
   bool Prepare(HDC target, const CSlideImage& image, const RECT& display, bool tile,
@@ -76,13 +97,43 @@ class CTransitionEffect {
   int Speed() const { return speed_; }
   bool StopRequested() const { return stop_ && stop_->load(std::memory_order_relaxed); }
   bool Prepared() const { return source_ != nullptr; }
+  // Each speed's value; any speed but 1 and 3 counts as 2.
+  int BySpeed(int speed1, int speed2, int speed3) const {
+    return speed_ == 1 ? speed1 : speed_ == 3 ? speed3 : speed2;
+  }
+  // rand(): 0 .. 32767.
+  int Rand() { return random_->Next(); }
+  // A random bit is the parity of one rand() value.
+  bool RandomOdd() { return Rand() % 2 != 0; }
+
+  // The drawing calls. Each is counted and shown to the watcher.
   // Copies a part of the picture to its place on the target; x and y are
   // relative to the picture rectangle.
-  void CopyPart(int x, int y, int width, int height) const;
+  void CopyPart(int x, int y, int width, int height);
+  // Copies from the source at (sourceX, sourceY) to the target at
+  // (targetX, targetY), in target coordinates.
+  void CopyTo(int targetX, int targetY, int width, int height, int sourceX, int sourceY);
+  // PatBlt on the target, in target coordinates.
+  void Fill(int x, int y, int width, int height, DWORD rop);
+  // Scrolls the part of the target in area by (dx, dy), with no update region.
+  void Scroll(int dx, int dy, const RECT& area);
+  // DrawBlockLine on this effect's target, source and picture corner.
+  void DrawLine(int blockSize, int x0, int y0, int x1, int y1);
+
+  // Clipping, always within the display rectangle.
+  void ClipToPicture();
+  // The ellipse inscribed in r.
+  void ClipToEllipse(const RECT& r);
+  void ExcludeFromClip(const RECT& r);
+  // Back to the display rectangle alone. Effects change the target's
+  // clipping only through these calls (no SaveDC of their own): the effect
+  // puts the target's state back when it goes.
+  void RemoveClip();
 
  private:
   void Release();
-  void FillMargins() const;
+  void FillMargins();
+  void Drew(long calls);
 
   HDC target_ = nullptr;
   HDC source_ = nullptr;
@@ -93,8 +144,13 @@ class CTransitionEffect {
   HGDIOBJ oldSourceBitmap_ = nullptr;  // put back by hand if the state could not be saved
   HBITMAP tiled_ = nullptr;
   HPALETTE previousPalette_ = nullptr;
-  int fixedSpeed_ = 0;  // 0: read the settings store
+  int savedTargetState_ = 0;  // undone before the effect goes
+  HRGN callerClip_ = nullptr;  // the target's clipping before the effect, if any
+  int fixedSpeed_ = 0;        // 0: read the settings store
   int speed_ = kDefaultSpeed;
+  EffectRandom* random_ = &RuntimeEffectRandom();
+  EffectWatcher* watcher_ = nullptr;
+  long drawCalls_ = 0;
 };
 
 }  // namespace lumi

@@ -1,0 +1,74 @@
+#include "slideshow/effects/EffectCatalogue.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <new>
+#include <utility>
+#include <vector>
+
+#include "slideshow/effects/PendingEffect.h"
+#include "slideshow/engine/settings/SaverSettings.h"
+
+namespace lumi {
+namespace {
+
+template <typename Effect, typename... Args>
+std::unique_ptr<CTransitionEffect> Make(Args... args) {
+  return std::unique_ptr<CTransitionEffect>(new (std::nothrow) Effect(args...));
+}
+
+std::unique_ptr<CTransitionEffect> MakeRow(int index) {
+  switch (index) {
+    case 0: return Make<CPendingEffect>("Dripping Paint");
+    case 1: return Make<CPendingEffect>("Drop Blocks");
+    case 2: return Make<CPendingEffect>("Rain Drops");
+    case 3: return Make<CPendingEffect>("Scramble Blocks");
+    case 4: return Make<CPendingEffect>("Jumbled Blocks");
+    case 5: return Make<CPendingEffect>("Scanner Sweep");
+    case 6: return Make<CPendingEffect>("Plus Sweeps");
+    case 7: return Make<CPendingEffect>("Angle Sweeps");
+    case 8: return Make<CPendingEffect>("Picture Slide");
+    case 9: return Make<CPendingEffect>("Weave Lines");
+    case 10: return Make<CPendingEffect>("Venetian Blinds");
+    case 11: return Make<CPendingEffect>("Hot Blocks");
+    case 12: return Make<CPendingEffect>("Spiral Blocks");
+    default: return Make<CPendingEffect>("Scroll Blocks");
+  }
+}
+
+}  // namespace
+
+int GetEffectCount() { return kEffectCount; }
+
+std::unique_ptr<CTransitionEffect> CreateEffect(int index) {
+  return MakeRow(std::clamp(index, 0, kEffectCount - 1));
+}
+
+std::unique_ptr<CTransitionEffect> PickRandomEffect(const EffectEnabledRule& enabled,
+                                                    EffectRandom& random, unsigned seed) {
+  std::vector<std::unique_ptr<CTransitionEffect>> candidates;
+  for (int i = 0; i < kEffectCount; ++i) {
+    std::unique_ptr<CTransitionEffect> effect = CreateEffect(i);
+    if (effect && enabled(effect->GetName())) candidates.push_back(std::move(effect));
+  }
+  std::unique_ptr<CTransitionEffect> chosen;
+  if (candidates.empty()) {
+    chosen.reset(new (std::nothrow) CTransitionEffect);
+  } else {
+    random.Seed(seed);
+    const int pick = random.Next() % static_cast<int>(candidates.size());
+    chosen = std::move(candidates[static_cast<std::size_t>(pick)]);
+  }
+  if (chosen) chosen->SetRandom(random);
+  return chosen;
+}
+
+std::unique_ptr<CTransitionEffect> PickRandomEffect() {
+  const CSaverSettings& settings = GetSaverSettings();
+  return PickRandomEffect(
+      [&settings](const std::string& name) { return settings.IsEffectEnabled(name); },
+      RuntimeEffectRandom(), GetTickCount());
+}
+
+}  // namespace lumi
