@@ -8,6 +8,13 @@
 #include <vector>
 
 #include "slideshow/effects/PendingEffect.h"
+#include "slideshow/effects/sweeps/AngleSweepsEffect.h"
+#include "slideshow/effects/sweeps/PictureSlideEffect.h"
+#include "slideshow/effects/sweeps/PlusSweepsEffect.h"
+#include "slideshow/effects/sweeps/ScannerSweepEffect.h"
+#include "slideshow/effects/sweeps/ScrollBlocksEffect.h"
+#include "slideshow/effects/sweeps/VenetianBlindsEffect.h"
+#include "slideshow/effects/sweeps/WeaveLinesEffect.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 
 namespace lumi {
@@ -25,15 +32,15 @@ std::unique_ptr<CTransitionEffect> MakeRow(int index) {
     case 2: return Make<CPendingEffect>("Rain Drops");
     case 3: return Make<CPendingEffect>("Scramble Blocks");
     case 4: return Make<CPendingEffect>("Jumbled Blocks");
-    case 5: return Make<CPendingEffect>("Scanner Sweep");
-    case 6: return Make<CPendingEffect>("Plus Sweeps");
-    case 7: return Make<CPendingEffect>("Angle Sweeps");
-    case 8: return Make<CPendingEffect>("Picture Slide");
-    case 9: return Make<CPendingEffect>("Weave Lines");
-    case 10: return Make<CPendingEffect>("Venetian Blinds");
+    case 5: return Make<CScannerSweepEffect>();
+    case 6: return Make<CPlusSweepsEffect>();
+    case 7: return Make<CAngleSweepsEffect>();
+    case 8: return Make<CPictureSlideEffect>();
+    case 9: return Make<CWeaveLinesEffect>();
+    case 10: return Make<CVenetianBlindsEffect>();
     case 11: return Make<CPendingEffect>("Hot Blocks");
     case 12: return Make<CPendingEffect>("Spiral Blocks");
-    default: return Make<CPendingEffect>("Scroll Blocks");
+    default: return Make<CScrollBlocksEffect>();
   }
 }
 
