@@ -8,6 +8,11 @@
 #include <vector>
 
 #include "slideshow/effects/PendingEffect.h"
+#include "slideshow/effects/blocks/DripEffect.h"
+#include "slideshow/effects/blocks/HotBlocksEffect.h"
+#include "slideshow/effects/blocks/RainDropsEffect.h"
+#include "slideshow/effects/blocks/ScrambleEffect.h"
+#include "slideshow/effects/blocks/SpiralBlocksEffect.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 
 namespace lumi {
@@ -20,19 +25,19 @@ std::unique_ptr<CTransitionEffect> Make(Args... args) {
 
 std::unique_ptr<CTransitionEffect> MakeRow(int index) {
   switch (index) {
-    case 0: return Make<CPendingEffect>("Dripping Paint");
-    case 1: return Make<CPendingEffect>("Drop Blocks");
-    case 2: return Make<CPendingEffect>("Rain Drops");
-    case 3: return Make<CPendingEffect>("Scramble Blocks");
-    case 4: return Make<CPendingEffect>("Jumbled Blocks");
+    case 0: return Make<CDripEffect>(CDripEffect::Mode::Paint);
+    case 1: return Make<CDripEffect>(CDripEffect::Mode::Blocks);
+    case 2: return Make<CRainDropsEffect>();
+    case 3: return Make<CScrambleEffect>(CScrambleEffect::Mode::Plain);
+    case 4: return Make<CScrambleEffect>(CScrambleEffect::Mode::Jumbled);
     case 5: return Make<CPendingEffect>("Scanner Sweep");
     case 6: return Make<CPendingEffect>("Plus Sweeps");
     case 7: return Make<CPendingEffect>("Angle Sweeps");
     case 8: return Make<CPendingEffect>("Picture Slide");
     case 9: return Make<CPendingEffect>("Weave Lines");
     case 10: return Make<CPendingEffect>("Venetian Blinds");
-    case 11: return Make<CPendingEffect>("Hot Blocks");
-    case 12: return Make<CPendingEffect>("Spiral Blocks");
+    case 11: return Make<CHotBlocksEffect>();
+    case 12: return Make<CSpiralBlocksEffect>();
     default: return Make<CPendingEffect>("Scroll Blocks");
   }
 }
