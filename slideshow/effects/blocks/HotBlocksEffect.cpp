@@ -30,10 +30,18 @@ bool CHotBlocksEffect::SlideIn(int i, int j, int b, int columns, int rows, bool 
   int x = tx;
   int y = ty;
   switch (Rand() % 4) {
-    case 0: x = 0; break;                   // from the left edge
-    case 1: y = 0; break;                   // from the top
-    case 2: y = b * (rows - 1); break;      // from the bottom row
-    default: x = b * (columns - 1); break;  // from the right column
+    case 0:  // from the left edge
+      x = 0;
+      break;
+    case 1:  // from the top
+      y = 0;
+      break;
+    case 2:  // from the bottom row
+      y = b * (rows - 1);
+      break;
+    default:  // from the right column
+      x = b * (columns - 1);
+      break;
   }
   const int step = fast ? kFastStep : kSlowStep;
   while (x / kArrival != tx / kArrival || y / kArrival != ty / kArrival) {

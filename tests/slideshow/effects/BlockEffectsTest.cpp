@@ -22,8 +22,15 @@ using test::PatternAt;
 using test::PatternPicture;
 using test::ScriptedRandom;
 
-enum Row { kDrippingPaint = 0, kDropBlocks = 1, kRainDrops = 2, kScramble = 3, kJumbled = 4,
-           kHotBlocks = 11, kSpiralBlocks = 12 };
+enum Row {
+  kDrippingPaint = 0,
+  kDropBlocks = 1,
+  kRainDrops = 2,
+  kScramble = 3,
+  kJumbled = 4,
+  kHotBlocks = 11,
+  kSpiralBlocks = 12
+};
 
 constexpr RECT kDisplay{0, 0, 440, 260};
 constexpr int kLeft = 30, kTop = 20;
@@ -62,9 +69,7 @@ struct Stage {
   // The picture's pixel (x, y) shows the new picture there.
   bool Shows(int x, int y) const { return canvas.At(kLeft + x, kTop + y) == PatternAt(x, y); }
   long Calls() const { return effect->DrawCalls() - base; }
-  int Mismatches() const {
-    return test::PictureMismatches(canvas, PictureRect(), kLeft, kTop);
-  }
+  int Mismatches() const { return test::PictureMismatches(canvas, PictureRect(), kLeft, kTop); }
 
   std::atomic<bool> stop{false};
   Canvas canvas;
@@ -244,8 +249,8 @@ TEST(HotBlocks, SlowBlocksCreepAPixelAStepAndStopWithinAStep) {
   // motion slow, and the block starts at the left edge for x = 192.
   auto script = [](ScriptedRandom& random) {
     random.Queue({2, 1, 2, 3, 4, 5});  // positions 0 and 2 swap, the others stay
-    random.Queue({0});                  // slow
-    random.Queue({0});                  // from the left edge
+    random.Queue({0});                 // slow
+    random.Queue({0});                 // from the left edge
   };
   {
     ScriptedRandom random(9);
@@ -295,8 +300,9 @@ TEST(SpiralBlocks, GoesClockwiseFromTheOutsideIn) {
   Stage d(kSpiralBlocks, 1, 192, 192, random);
   AppearanceOrder watch(d, 64, 3, 3, 32);
   EXPECT_EQ(d.Run(&watch), 1);
-  EXPECT_EQ(watch.order, (std::vector<std::pair<int, int>>{
-                             {0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}, {1, 1}}));
+  EXPECT_EQ(watch.order,
+            (std::vector<std::pair<int, int>>{
+                {0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}, {1, 1}}));
 }
 
 }  // namespace
