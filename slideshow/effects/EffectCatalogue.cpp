@@ -7,7 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "slideshow/effects/PendingEffect.h"
+#include "slideshow/effects/blocks/DripEffect.h"
+#include "slideshow/effects/blocks/HotBlocksEffect.h"
+#include "slideshow/effects/blocks/RainDropsEffect.h"
+#include "slideshow/effects/blocks/ScrambleEffect.h"
+#include "slideshow/effects/blocks/SpiralBlocksEffect.h"
 #include "slideshow/effects/sweeps/AngleSweepsEffect.h"
 #include "slideshow/effects/sweeps/PictureSlideEffect.h"
 #include "slideshow/effects/sweeps/PlusSweepsEffect.h"
@@ -27,19 +31,19 @@ std::unique_ptr<CTransitionEffect> Make(Args... args) {
 
 std::unique_ptr<CTransitionEffect> MakeRow(int index) {
   switch (index) {
-    case 0: return Make<CPendingEffect>("Dripping Paint");
-    case 1: return Make<CPendingEffect>("Drop Blocks");
-    case 2: return Make<CPendingEffect>("Rain Drops");
-    case 3: return Make<CPendingEffect>("Scramble Blocks");
-    case 4: return Make<CPendingEffect>("Jumbled Blocks");
+    case 0: return Make<CDripEffect>(CDripEffect::Mode::Paint);
+    case 1: return Make<CDripEffect>(CDripEffect::Mode::Blocks);
+    case 2: return Make<CRainDropsEffect>();
+    case 3: return Make<CScrambleEffect>(CScrambleEffect::Mode::Plain);
+    case 4: return Make<CScrambleEffect>(CScrambleEffect::Mode::Jumbled);
     case 5: return Make<CScannerSweepEffect>();
     case 6: return Make<CPlusSweepsEffect>();
     case 7: return Make<CAngleSweepsEffect>();
     case 8: return Make<CPictureSlideEffect>();
     case 9: return Make<CWeaveLinesEffect>();
     case 10: return Make<CVenetianBlindsEffect>();
-    case 11: return Make<CPendingEffect>("Hot Blocks");
-    case 12: return Make<CPendingEffect>("Spiral Blocks");
+    case 11: return Make<CHotBlocksEffect>();
+    case 12: return Make<CSpiralBlocksEffect>();
     default: return Make<CScrollBlocksEffect>();
   }
 }

@@ -29,8 +29,9 @@ bool SaverShow::Start(HWND window, HWND progress, const ShowParams& params) {
       window, [&files](const std::string& member) { return files.ExtractPackageFile(member); });
   source_ = std::make_unique<PipelineSource>(
       PipelineSourceTies{window, progress, ties_.settings, ties_.files, ties_.members}, params);
+  fullScreen_ = params.fullScreen;
   presenter_ = std::make_unique<WindowPresenter>(PresenterTies{window, progress, clock_, *source_},
-                                                 display_);
+                                                 display_, fullScreen_);
   show_ = std::make_unique<CSlideShow>(
       ShowSeams{catalog_, store_, *source_, *presenter_, *sound_, clock_, random_});
   source_->AttachStopFlag(show_->StopFlag());
@@ -43,7 +44,7 @@ bool SaverShow::Start(HWND window, HWND progress, const ShowParams& params) {
 
 void SaverShow::Repaint(HDC dc) {
   if (!show_ || !source_) return;
-  EffectDrawer drawer(dc, source_->Current(), display_, source_->Tiling());
+  EffectDrawer drawer(dc, source_->Current(), display_, source_->Tiling(), fullScreen_);
   show_->RunTransition(drawer);
 }
 

@@ -68,6 +68,7 @@ class SaverShow {
   std::unique_ptr<CSlideShow> show_;
   std::unique_ptr<CSlideShowThread> thread_;
   RECT display_{};
+  bool fullScreen_ = true;  // the small preview draws its changes as straight copies
 };
 
 }  // namespace lumi

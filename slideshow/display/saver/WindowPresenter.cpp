@@ -1,12 +1,15 @@
 #include "slideshow/display/saver/WindowPresenter.h"
 
 #include <cstdlib>
+#include <memory>
+#include <new>
 
 #include "slideshow/display/captions/CaptionBar.h"
 #include "slideshow/display/captions/Notice.h"
 #include "slideshow/display/captions/Title.h"
 #include "slideshow/display/saver/PipelineSource.h"
 #include "slideshow/display/show/SlideShow.h"
+#include "slideshow/effects/EffectCatalogue.h"
 #include "slideshow/effects/TransitionEffect.h"
 #include "slideshow/engine/pipeline/ProgressStage.h"
 #include "slideshow/engine/pipeline/SlideImage.h"
@@ -14,12 +17,13 @@
 namespace lumi {
 
 void EffectDrawer::DrawTransition(const std::atomic<bool>& stop) {
-  // Every change is the straight copy until the effects join; the effect
-  // object lives for this one change.
-  CTransitionEffect effect;
-  if (!effect.Prepare(dc_, picture_, display_, tile_, &stop)) return;
-  effect.Draw();
-  if (!stop) effect.FinishCopy();
+  // The effect object lives for this one change.
+  std::unique_ptr<CTransitionEffect> effect;
+  if (fullScreen_) effect = PickRandomEffect();
+  if (!effect) effect.reset(new (std::nothrow) CTransitionEffect);
+  if (!effect || !effect->Prepare(dc_, picture_, display_, tile_, &stop)) return;
+  effect->Draw();
+  if (!stop) effect->FinishCopy();
 }
 
 void WindowPresenter::BeginRun() {
@@ -47,7 +51,7 @@ void WindowPresenter::RestorePictureState() {
 
 void WindowPresenter::DrawTransition(const std::atomic<bool>& stop) {
   if (dc_ == nullptr) return;
-  EffectDrawer drawer(dc_, ties_.source.Current(), display_, ties_.source.Tiling());
+  EffectDrawer drawer(dc_, ties_.source.Current(), display_, ties_.source.Tiling(), fullScreen_);
   drawer.DrawTransition(stop);
 }
 

@@ -15,11 +15,13 @@ class PipelineSource;
 class ShowClock;
 
 // Draws the change to the current picture on one device context: the
-// worker's, or the window's paint context when it repaints.
+// worker's, or the window's paint context when it repaints. Full-screen each
+// change is an effect picked among those the user has enabled; the small
+// preview always makes the straight copy.
 class EffectDrawer final : public TransitionDrawer {
  public:
-  EffectDrawer(HDC dc, CSlideImage& picture, const RECT& display, bool tile)
-      : dc_(dc), picture_(picture), display_(display), tile_(tile) {}
+  EffectDrawer(HDC dc, CSlideImage& picture, const RECT& display, bool tile, bool fullScreen)
+      : dc_(dc), picture_(picture), display_(display), tile_(tile), fullScreen_(fullScreen) {}
   void DrawTransition(const std::atomic<bool>& stop) override;
 
  private:
@@ -27,6 +29,7 @@ class EffectDrawer final : public TransitionDrawer {
   CSlideImage& picture_;
   RECT display_;
   bool tile_;
+  bool fullScreen_;
 };
 
 struct PresenterTies {
@@ -38,8 +41,8 @@ struct PresenterTies {
 
 class WindowPresenter final : public Presenter {
  public:
-  WindowPresenter(const PresenterTies& ties, const RECT& display)
-      : ties_(ties), display_(display), timer_(*this) {}
+  WindowPresenter(const PresenterTies& ties, const RECT& display, bool fullScreen)
+      : ties_(ties), display_(display), fullScreen_(fullScreen), timer_(*this) {}
   ~WindowPresenter() override { EndRun(); }
 
   // The controller whose cycle count, sliced waits and stop flag the
@@ -72,6 +75,7 @@ class WindowPresenter final : public Presenter {
   PresenterTies ties_;
   CSlideShow* show_ = nullptr;
   RECT display_;
+  bool fullScreen_;
   Timer timer_;
   CaptionFont captionFont_;
   HDC dc_ = nullptr;

@@ -93,6 +93,12 @@ TEST_P(EveryEffect, EndsOnTheExactPictureAndKeepsToTheDisplay) {
 // How many drawing calls an effect may still make once the stop flag is up:
 // what is left of the step it is in.
 long CallsAllowedAfterStop(const std::string& name) {
+  // A falling paint block looks at the flag every 20 pixels of its fall: the
+  // stopped position's trail, up to 19 more positions of two calls each, and
+  // the three calls that land the block.
+  if (name == "Dripping Paint") return 42;
+  // A fast hot block wipes its trail after each move.
+  if (name == "Hot Blocks") return 1;
   // The sweeps test the flag before every line and every strip. The slides
   // finish the band or strip they scrolled, and the weave the pair of squares
   // it started, so that no scrolled gap or half pair is left behind.

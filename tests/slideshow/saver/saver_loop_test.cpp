@@ -8,15 +8,19 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "slideshow/display/saver/PipelineSource.h"
 #include "slideshow/display/saver/WindowPresenter.h"
 #include "slideshow/display/show/SlideShow.h"
+#include "slideshow/effects/EffectCatalogue.h"
 #include "slideshow/engine/pipeline/DesktopWallpaper.h"
 #include "slideshow/engine/pipeline/ImageProcessor.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "slideshow/engine/pipeline/PackageMemberSource.h"
+#include "slideshow/engine/pipeline/SlideImage.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/engine/settings/WallpaperSchedule.h"
 #include "tests/slideshow/settings/TestFiles.h"
@@ -75,7 +79,7 @@ class LoopOnWindow : public ::testing::Test {
     test::FakePackage package(files);
     PipelineSource source(PipelineSourceTies{window, nullptr, settings, package, members}, params);
     WindowPresenter presenter(PresenterTies{window, nullptr, clock, source},
-                              RECT{0, 0, kWidth, kHeight});
+                              RECT{0, 0, kWidth, kHeight}, params.fullScreen);
     CSlideShow show(ShowSeams{catalog, store, source, presenter, sound, clock, random});
     source.AttachStopFlag(show.StopFlag());
     presenter.AttachShow(show);
@@ -114,6 +118,43 @@ TEST_F(LoopOnWindow, AHundredPicturesLeaveNoHandlesBehind) {
   Run(refs, 100);
   EXPECT_LE(zebtest::LiveGdiObjects(), before + 2) << "a long run must not grow the handle count";
   EXPECT_EQ(ImagingLockCount(), 0);
+}
+
+// Full-screen, a change is an effect picked among the enabled ones; the
+// small preview keeps the straight copy. With only Dripping Paint enabled
+// and the stop flag already up, the effect blackens the picture and stops at
+// its first look; the straight copy has nothing to stop at.
+TEST_F(LoopOnWindow, FullScreenPicksAnEnabledEffectAndThePreviewCopiesStraight) {
+  CSaverSettings& settings = GetSaverSettings();
+  std::vector<std::pair<std::string, bool>> before;
+  for (int i = 0; i < GetEffectCount(); ++i) {
+    const std::string name = CreateEffect(i)->GetName();
+    before.emplace_back(name, settings.IsEffectEnabled(name));
+    settings.SetEffectEnabled(name, name == "Dripping Paint");
+  }
+  CSlideImage picture;
+  ASSERT_TRUE(picture.Load("@pk@Pic08.bmp", &members));
+  const RECT display{0, 0, kWidth, kHeight};
+  picture.Centre(display);
+  ASSERT_TRUE(picture.MakeDeviceBitmap(window));
+  for (bool fullScreen : {true, false}) {
+    HDC dc = GetDC(window);
+    PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS);
+    std::atomic<bool> stop{true};
+    EffectDrawer(dc, picture, display, false, fullScreen).DrawTransition(stop);
+    ReleaseDC(window, dc);
+    zebtest::PumpFor(50);
+    const zebtest::Pixels s = zebtest::CaptureScreen(0, 0, kWidth, kHeight);
+    // The margins are black either way: the effect was prepared.
+    EXPECT_EQ(s.Share(0, 0, 0, kWidth, 120), 1.0);
+    const double blackPicture = s.Share(0, 160, 120, 480, 360);
+    if (fullScreen) {
+      EXPECT_EQ(blackPicture, 1.0) << "full-screen";
+    } else {
+      EXPECT_LT(blackPicture, 0.5) << "preview";
+    }
+  }
+  for (const auto& [name, on] : before) settings.SetEffectEnabled(name, on);
 }
 
 // The saver's settings decide how each picture is processed; while the

@@ -1,0 +1,165 @@
+#include "tools/effectgallery/Bench.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "slideshow/effects/EffectCatalogue.h"
+#include "tools/effectgallery/FixedRandom.h"
+
+namespace gallery {
+namespace {
+
+constexpr std::uint32_t kSeed = 20261209;
+constexpr int kReferenceRuns = 20;
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+// Where the effects draw: a window covering the screen's corner, or a DIB
+// section. The pictures are device bitmaps for it, as the saver's are.
+class Target {
+ public:
+  Target(BenchTarget kind, int width, int height) : width_(width), height_(height) {
+    if (kind == BenchTarget::Window) {
+      window_ = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "effect bench", WS_POPUP | WS_VISIBLE, 0,
+                                0, width, height, nullptr, nullptr, nullptr, nullptr);
+      if (window_) dc_ = GetDC(window_);
+      Pump();
+    } else {
+      std::uint32_t* bits = nullptr;
+      dib_ = CreateTopDownDib(width, height, &bits);
+      dc_ = CreateCompatibleDC(nullptr);
+      if (dc_ && dib_) oldDib_ = SelectObject(dc_, dib_);
+    }
+  }
+  ~Target() {
+    if (window_) {
+      if (dc_) ReleaseDC(window_, dc_);
+      DestroyWindow(window_);
+    } else {
+      if (oldDib_) SelectObject(dc_, oldDib_);
+      if (dc_) DeleteDC(dc_);
+      if (dib_) DeleteObject(dib_);
+    }
+  }
+  Target(const Target&) = delete;
+  Target& operator=(const Target&) = delete;
+
+  bool Ok() const { return dc_ != nullptr && (window_ != nullptr || oldDib_ != nullptr); }
+  HDC Dc() const { return dc_; }
+  // A device bitmap of the picture, compatible with this target.
+  HBITMAP DeviceCopy(const SamplePicture& picture) const {
+    HBITMAP copy = CreateCompatibleBitmap(dc_, picture.Width(), picture.Height());
+    HDC from = CreateCompatibleDC(dc_);
+    HDC to = CreateCompatibleDC(dc_);
+    HGDIOBJ oldFrom = SelectObject(from, picture.Bitmap());
+    HGDIOBJ oldTo = SelectObject(to, copy);
+    BitBlt(to, 0, 0, picture.Width(), picture.Height(), from, 0, 0, SRCCOPY);
+    SelectObject(to, oldTo);
+    SelectObject(from, oldFrom);
+    DeleteDC(to);
+    DeleteDC(from);
+    return copy;
+  }
+  void Show(HBITMAP picture) const {
+    HDC from = CreateCompatibleDC(dc_);
+    HGDIOBJ old = SelectObject(from, picture);
+    BitBlt(dc_, 0, 0, width_, height_, from, 0, 0, SRCCOPY);
+    SelectObject(from, old);
+    DeleteDC(from);
+    GdiFlush();
+  }
+
+ private:
+  int width_, height_;
+  HWND window_ = nullptr;
+  HBITMAP dib_ = nullptr;
+  HGDIOBJ oldDib_ = nullptr;
+  HDC dc_ = nullptr;
+};
+
+struct Timing {
+  double seconds = 0;
+  long calls = 0;
+};
+
+// One transition as the slideshow runs it: prepare, draw, final copy.
+Timing TimeOne(const Target& target, HBITMAP from, HBITMAP to, const RECT& area,
+               std::unique_ptr<lumi::CTransitionEffect> effect, int speed) {
+  target.Show(from);
+  Pump();
+  FixedRandom random(kSeed);
+  std::atomic<bool> stop{false};
+  effect->SetSpeed(speed);
+  effect->SetRandom(random);
+  LARGE_INTEGER start, end;
+  QueryPerformanceCounter(&start);
+  if (!effect->Prepare(target.Dc(), lumi::EffectPicture{to, nullptr, area}, area, false, &stop))
+    return Timing{-1, 0};
+  const long base = effect->DrawCalls();
+  effect->Draw();
+  const long calls = effect->DrawCalls() - base;
+  effect->FinishCopy();
+  GdiFlush();
+  QueryPerformanceCounter(&end);
+  return Timing{Seconds(start, end), calls};
+}
+
+}  // namespace
+
+int RunBench(BenchTarget kind, const SamplePicture& fromPicture, const SamplePicture& toPicture,
+             std::FILE* out) {
+  const int width = toPicture.Width();
+  const int height = toPicture.Height();
+  Target target(kind, width, height);
+  if (!target.Ok()) {
+    std::fprintf(stderr, "cannot make the target\n");
+    return 1;
+  }
+  HBITMAP from = target.DeviceCopy(fromPicture);
+  HBITMAP to = target.DeviceCopy(toPicture);
+  const RECT area{0, 0, width, height};
+
+  // The reference: the straight copy, the least any change costs.
+  double reference = 0;
+  for (int run = 0; run < kReferenceRuns; ++run)
+    reference +=
+        TimeOne(target, from, to, area, std::make_unique<lumi::CTransitionEffect>(), 2).seconds;
+  reference /= kReferenceRuns;
+
+  std::fprintf(out,
+               "Effects from one %d x %d picture to another on a %s, seconds (drawing calls)\n",
+               width, height, kind == BenchTarget::Window ? "window on the screen" : "memory DIB");
+  std::fprintf(out, "Reference, the straight copy: %.4f s (mean of %d)\n\n", reference,
+               kReferenceRuns);
+  std::fprintf(out, "%-3s %-16s %22s %22s %22s\n", "#", "effect", "speed 1 (long)",
+               "speed 2 (medium)", "speed 3 (short)");
+  int status = 0;
+  for (int index = 0; index < lumi::GetEffectCount(); ++index) {
+    const std::string name = lumi::CreateEffect(index)->GetName();
+    std::fprintf(out, "%-3d %-16s", index, name.c_str());
+    for (int speed = 1; speed <= 3; ++speed) {
+      const Timing t = TimeOne(target, from, to, area, lumi::CreateEffect(index), speed);
+      if (t.seconds < 0) status = 1;
+      char cell[40];
+      std::snprintf(cell, sizeof cell, "%.3f s (%ld)", t.seconds, t.calls);
+      std::fprintf(out, " %22s", cell);
+      std::fflush(out);
+    }
+    std::fprintf(out, "\n");
+  }
+  DeleteObject(to);
+  DeleteObject(from);
+  return status;
+}
+
+}  // namespace gallery
