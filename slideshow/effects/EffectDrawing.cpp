@@ -1,5 +1,6 @@
 #include "slideshow/effects/EffectDrawing.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -37,7 +38,11 @@ int DrawBlockLine(HDC target, HDC source, int left, int top, int size, int x0, i
       }
     }
   }
-  return (dy < dx ? dx : dy) + 1;
+  return BlockLineLength(x0, y0, x1, y1);
+}
+
+int BlockLineLength(int x0, int y0, int x1, int y1) {
+  return std::max(std::abs(x1 - x0), std::abs(y1 - y0)) + 1;
 }
 
 namespace delay {

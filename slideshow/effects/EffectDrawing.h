@@ -14,6 +14,9 @@ namespace lumi {
 int DrawBlockLine(HDC target, HDC source, int left, int top, int size, int x0, int y0, int x1,
                    int y1);
 
+// The number of blocks DrawBlockLine copies between those blocks.
+int BlockLineLength(int x0, int y0, int x1, int y1);
+
 // Runs a reference loop long enough to take about the given time; nothing
 // for zero or less. The loop's speed is measured once per process.
 void CalibratedDelay(int milliseconds);

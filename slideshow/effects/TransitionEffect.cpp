@@ -1,5 +1,7 @@
 #include "slideshow/effects/TransitionEffect.h"
 
+#include <algorithm>
+
 #include "slideshow/effects/EffectDrawing.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 
@@ -162,9 +164,66 @@ void CTransitionEffect::FillMargins() {
   strip(d.left, p.bottom, d.right, d.bottom);
 }
 
+int CTransitionEffect::ReplayRandom::Next() {
+  if (recording) {
+    values.push_back(inner->Next());
+    return values.back();
+  }
+  return next < values.size() ? values[next++] : inner->Next();
+}
+
+void CTransitionEffect::PlanPacing(int minimumMs) {
+  if (!Prepared() || minimumMs <= 0 || plan_ != Plan::None) return;
+  replay_.inner = random_;
+  replay_.recording = true;
+  random_ = &replay_;
+  const long before = drawCalls_;
+  plan_ = Plan::Measuring;
+  Draw();
+  plan_ = Plan::Pacing;
+  plannedCalls_ = drawCalls_ - before;
+  drawCalls_ = before;
+  pacedFrom_ = before;
+  replay_.recording = false;
+  minimumMs_ = minimumMs;
+  pacingStart_ = 0;
+}
+
 void CTransitionEffect::Drew(long calls) {
   drawCalls_ += calls;
+  if (plan_ == Plan::Measuring) return;
   if (watcher_ && calls > 0) watcher_->AfterDrawing(drawCalls_);
+  if (plan_ == Plan::Pacing) PaceTo(drawCalls_ - pacedFrom_);
+}
+
+void CTransitionEffect::PaceTo(long calls) {
+  if (plannedCalls_ <= 0) return;
+  const DWORD now = GetTickCount();
+  if (pacingStart_ == 0) pacingStart_ = now == 0 ? 1 : now;
+  const long long due =
+      static_cast<long long>(minimumMs_) * std::min(calls, plannedCalls_) / plannedCalls_;
+  const long long elapsed = static_cast<DWORD>(now - pacingStart_);
+  // Waiting only once ahead by a few milliseconds keeps the sleeps few; the
+  // drawing so far is handed to the screen before each.
+  constexpr long long kSlackMs = 8;
+  if (due - elapsed < kSlackMs) return;
+  GdiFlush();
+  long long left = due - elapsed;
+  while (left > 0 && !StopRequested()) {
+    const long long slice = std::min(left, 20LL);
+    Sleep(static_cast<DWORD>(slice));
+    left -= slice;
+  }
+}
+
+void CTransitionEffect::Pause(int milliseconds) {
+  if (Planning() || milliseconds <= 0) return;
+  GdiFlush();
+  Sleep(static_cast<DWORD>(milliseconds));
+}
+
+void CTransitionEffect::PauseCalibrated(int milliseconds) {
+  if (!Planning()) CalibratedDelay(milliseconds);
 }
 
 void CTransitionEffect::CopyPart(int x, int y, int width, int height) {
@@ -174,35 +233,39 @@ void CTransitionEffect::CopyPart(int x, int y, int width, int height) {
 void CTransitionEffect::CopyTo(int targetX, int targetY, int width, int height, int sourceX,
                                int sourceY) {
   if (!source_) return;
+  if (Planning()) return Drew(1);
   BitBlt(target_, targetX, targetY, width, height, source_, sourceX, sourceY, SRCCOPY);
   Drew(1);
 }
 
 void CTransitionEffect::Fill(int x, int y, int width, int height, DWORD rop) {
   if (!target_) return;
+  if (Planning()) return Drew(1);
   PatBlt(target_, x, y, width, height, rop);
   Drew(1);
 }
 
 void CTransitionEffect::Scroll(int dx, int dy, const RECT& area) {
   if (!target_) return;
+  if (Planning()) return Drew(1);
   ScrollDC(target_, dx, dy, &area, &area, nullptr, nullptr);
   Drew(1);
 }
 
 void CTransitionEffect::DrawLine(int blockSize, int x0, int y0, int x1, int y1) {
   if (!source_) return;
+  if (Planning()) return Drew(BlockLineLength(x0, y0, x1, y1));
   Drew(DrawBlockLine(target_, source_, picture_.left, picture_.top, blockSize, x0, y0, x1, y1));
 }
 
 void CTransitionEffect::ClipToPicture() {
-  if (!target_) return;
+  if (!target_ || Planning()) return;
   RemoveClip();
   IntersectClipRect(target_, picture_.left, picture_.top, picture_.right, picture_.bottom);
 }
 
 void CTransitionEffect::ClipToEllipse(const RECT& r) {
-  if (!target_) return;
+  if (!target_ || Planning()) return;
   // Clip regions are in device units; the saver's contexts keep the identity
   // mapping, so target coordinates serve.
   HRGN ellipse = CreateEllipticRgn(r.left, r.top, r.right, r.bottom);
@@ -213,11 +276,11 @@ void CTransitionEffect::ClipToEllipse(const RECT& r) {
 }
 
 void CTransitionEffect::ExcludeFromClip(const RECT& r) {
-  if (target_) ExcludeClipRect(target_, r.left, r.top, r.right, r.bottom);
+  if (target_ && !Planning()) ExcludeClipRect(target_, r.left, r.top, r.right, r.bottom);
 }
 
 void CTransitionEffect::RemoveClip() {
-  if (!target_) return;
+  if (!target_ || Planning()) return;
   // The caller's own clipping (none, for a window's context) stays.
   SelectClipRgn(target_, callerClip_);
   IntersectClipRect(target_, display_.left, display_.top, display_.right, display_.bottom);

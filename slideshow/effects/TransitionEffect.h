@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
 
 #include "slideshow/effects/EffectRandom.h"
 
@@ -61,6 +62,17 @@ class CTransitionEffect {
   // Drawing calls on the target so far (copies, fills, scrolls; a line of
   // blocks counts each block).
   long DrawCalls() const { return drawCalls_; }
+
+  // Spreads the effect over at least minimumMs: on a machine whose drawing
+  // is fast the effect waits between its drawing calls, in proportion to
+  // the calls made, so that the user sees it happen; where drawing itself
+  // takes that long, nothing is added. Called after Prepare: it measures the
+  // calls the coming Draw will make by running it once without drawing (with
+  // the same random choices, which Draw then takes again).
+  void PlanPacing(int minimumMs);
+  // The saver's pacing: the longer the chosen duration, the longer at least.
+  static constexpr int kVisibleMs[3] = {2400, 1600, 800};
+  void PaceForSpeed() { PlanPacing(BySpeed(kVisibleMs[0], kVisibleMs[1], kVisibleMs[2])); }
 
   // Builds the source from the picture (a display-sized tiled copy when tile
   // is set and the picture is not already the display's size), selects the
@@ -120,6 +132,11 @@ class CTransitionEffect {
   // DrawBlockLine on this effect's target, source and picture corner.
   void DrawLine(int blockSize, int x0, int y0, int x1, int y1);
 
+  // Waits that belong to the effect's own rhythm: a plain sleep, and the
+  // calibrated busy wait.
+  void Pause(int milliseconds);
+  void PauseCalibrated(int milliseconds);
+
   // Clipping, always within the display rectangle.
   void ClipToPicture();
   // The ellipse inscribed in r.
@@ -134,6 +151,19 @@ class CTransitionEffect {
   void Release();
   void FillMargins();
   void Drew(long calls);
+  void PaceTo(long calls);
+  bool Planning() const { return plan_ == Plan::Measuring; }
+
+  // The random values the measuring run drew, given again to the real one.
+  class ReplayRandom final : public EffectRandom {
+   public:
+    EffectRandom* inner = nullptr;
+    std::vector<int> values;
+    std::size_t next = 0;
+    bool recording = false;
+    void Seed(unsigned seed) override { inner->Seed(seed); }
+    int Next() override;
+  };
 
   HDC target_ = nullptr;
   HDC source_ = nullptr;
@@ -151,6 +181,14 @@ class CTransitionEffect {
   EffectRandom* random_ = &RuntimeEffectRandom();
   EffectWatcher* watcher_ = nullptr;
   long drawCalls_ = 0;
+
+  enum class Plan { None, Measuring, Pacing };
+  Plan plan_ = Plan::None;
+  ReplayRandom replay_;
+  long plannedCalls_ = 0;      // the calls Draw makes, as measured
+  long pacedFrom_ = 0;         // drawCalls_ when Draw began
+  int minimumMs_ = 0;
+  unsigned long pacingStart_ = 0;  // tick count at the first paced call
 };
 
 }  // namespace lumi

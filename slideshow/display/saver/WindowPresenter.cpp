@@ -22,6 +22,7 @@ void EffectDrawer::DrawTransition(const std::atomic<bool>& stop) {
   if (fullScreen_) effect = PickRandomEffect();
   if (!effect) effect.reset(new (std::nothrow) CTransitionEffect);
   if (!effect || !effect->Prepare(dc_, picture_, display_, tile_, &stop)) return;
+  if (pace_ == Pace::Visible) effect->PaceForSpeed();
   effect->Draw();
   if (!stop) effect->FinishCopy();
 }
@@ -51,7 +52,8 @@ void WindowPresenter::RestorePictureState() {
 
 void WindowPresenter::DrawTransition(const std::atomic<bool>& stop) {
   if (dc_ == nullptr) return;
-  EffectDrawer drawer(dc_, ties_.source.Current(), display_, ties_.source.Tiling(), fullScreen_);
+  EffectDrawer drawer(dc_, ties_.source.Current(), display_, ties_.source.Tiling(), fullScreen_,
+                      EffectDrawer::Pace::Visible);
   drawer.DrawTransition(stop);
 }
 

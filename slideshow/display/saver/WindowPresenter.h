@@ -20,8 +20,18 @@ class ShowClock;
 // preview always makes the straight copy.
 class EffectDrawer final : public TransitionDrawer {
  public:
-  EffectDrawer(HDC dc, CSlideImage& picture, const RECT& display, bool tile, bool fullScreen)
-      : dc_(dc), picture_(picture), display_(display), tile_(tile), fullScreen_(fullScreen) {}
+  // How a change is drawn: the straight copy in the small preview, a random
+  // enabled effect full-screen; paced on the worker so that it is seen,
+  // never while the window's own thread repaints (input must end the saver).
+  enum class Pace { None, Visible };
+  EffectDrawer(HDC dc, CSlideImage& picture, const RECT& display, bool tile, bool fullScreen,
+               Pace pace = Pace::None)
+      : dc_(dc),
+        picture_(picture),
+        display_(display),
+        tile_(tile),
+        fullScreen_(fullScreen),
+        pace_(pace) {}
   void DrawTransition(const std::atomic<bool>& stop) override;
 
  private:
@@ -30,6 +40,7 @@ class EffectDrawer final : public TransitionDrawer {
   RECT display_;
   bool tile_;
   bool fullScreen_;
+  Pace pace_;
 };
 
 struct PresenterTies {

@@ -23,7 +23,7 @@ int CSpiralBlocksEffect::Draw() {
   while (ring.right > ring.left) {
     if (StopRequested()) return 0;
     CopyTo(x, y, b, b, x - pic.left, y - pic.top);
-    Sleep(kPaceMs);
+    Pause(kPaceMs);
     // A leg that runs past its edge steps back and turns at once, so the
     // corner block is drawn once. The upward leg ends on the ring's first
     // block, drawn again, before the ring shrinks.

@@ -19,7 +19,7 @@ bool CScrollBlocksEffect::DrawColumnBands(int size, int bands, int steps) {
         CopyTo(x, p.bottom - size, size, size, k * size, size * i);
       }
     }
-    CalibratedDelay(5);
+    PauseCalibrated(5);
   }
   return true;
 }
@@ -39,7 +39,7 @@ bool CScrollBlocksEffect::DrawRowBands(int size, int bands, int steps) {
         CopyTo(p.right - size, y, size, size, size * i, k * size);
       }
     }
-    Sleep(5);
+    Pause(5);
   }
   return true;
 }

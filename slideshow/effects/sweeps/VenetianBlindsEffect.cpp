@@ -22,7 +22,7 @@ int CVenetianBlindsEffect::Draw() {
     else
       CopyPart(k * d, 0, d, PictureHeight());
     // The blinds turn at a visible pace, whatever the speed of the drawing.
-    Sleep(1);
+    Pause(1);
   }
   return 1;
 }

@@ -3,10 +3,12 @@
 // back what it made.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <climits>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "slideshow/effects/EffectCatalogue.h"
 #include "tests/slideshow/effects/EffectTestSupport.h"
@@ -128,6 +130,79 @@ TEST_P(EveryEffect, StopsWithinOneStep) {
       EXPECT_LE(watcher.calls - watcher.callsWhenStopped,
                 CallsAllowedAfterStop(run.effect->GetName()));
     }
+  }
+}
+
+// Takes a copy of the canvas when the effect has made half its calls.
+class HalfwaySnapshot : public EffectWatcher {
+ public:
+  HalfwaySnapshot(const Canvas& canvas, long at) : canvas_(canvas), at_(at) {}
+  void AfterDrawing(long calls) override {
+    if (taken || calls < at_) return;
+    taken = true;
+    for (int y = 0; y < canvas_.Height(); ++y)
+      for (int x = 0; x < canvas_.Width(); ++x) pixels.push_back(canvas_.At(x, y));
+  }
+  bool taken = false;
+  std::vector<COLORREF> pixels;
+
+ private:
+  const Canvas& canvas_;
+  long at_;
+};
+
+struct DrawTrace {
+  long calls = 0;
+  std::vector<COLORREF> halfway;
+  int touchedByMeasuring = 0;
+};
+
+// One Draw of the effect, paced or not, with a snapshot at the given call.
+DrawTrace TraceDraw(int index, std::uint32_t seed, bool paced, long snapshotAt) {
+  const Placement p{203, 157, 38, 40, ""};
+  PatternPicture picture(p.width, p.height);
+  Canvas canvas(kCanvasW, kCanvasH);
+  canvas.Fill(test::kUntouched);
+  ScriptedRandom random(seed);
+  std::unique_ptr<CTransitionEffect> effect = CreateEffect(index);
+  effect->SetSpeed(2);
+  effect->SetRandom(random);
+  DrawTrace trace;
+  if (!effect->Prepare(canvas.Dc(), picture.At(p.left, p.top), kDisplay, false, nullptr))
+    return trace;
+  const long afterPrepare = effect->DrawCalls();
+  if (paced) {
+    effect->PlanPacing(1);
+    trace.touchedByMeasuring =
+        test::ColourMismatches(canvas, RECT{p.left, p.top, p.left + p.width, p.top + p.height},
+                               test::kUntouched) +
+        static_cast<int>(effect->DrawCalls() - afterPrepare);
+  }
+  HalfwaySnapshot halfway(canvas, afterPrepare + snapshotAt);
+  effect->SetWatcher(&halfway);
+  effect->Draw();
+  effect->SetWatcher(nullptr);
+  trace.calls = effect->DrawCalls() - afterPrepare;
+  trace.halfway = halfway.pixels;
+  return trace;
+}
+
+// Pacing measures the coming Draw by running it once without drawing; the
+// real run must then make the same random choices and the same calls, and
+// the measuring run must leave nothing on the screen.
+TEST_P(EveryEffect, PacedRunDrawsWhatTheUnpacedRunDraws) {
+  const int index = GetParam();
+  for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+    SCOPED_TRACE(::testing::Message() << CreateEffect(index)->GetName() << ", seed " << seed);
+    const long calls = TraceDraw(index, seed, false, LONG_MAX).calls;
+    ASSERT_GT(calls, 0);
+    const long half = std::max(1L, calls / 2);
+    const DrawTrace unpaced = TraceDraw(index, seed, false, half);
+    const DrawTrace paced = TraceDraw(index, seed, true, half);
+    EXPECT_EQ(paced.touchedByMeasuring, 0);
+    EXPECT_EQ(paced.calls, calls);
+    ASSERT_FALSE(unpaced.halfway.empty());
+    EXPECT_TRUE(paced.halfway == unpaced.halfway) << "the paced run drew something else";
   }
 }
 

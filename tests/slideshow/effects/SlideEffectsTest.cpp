@@ -24,9 +24,9 @@ struct Area {
 
 void ExpectAreas(const SweepStage& stage, const std::vector<Area>& areas) {
   for (const Area& a : areas) {
-    SCOPED_TRACE(std::string(a.isNew ? "new" : "old") + " picture at " + std::to_string(a.r.left) +
-                 "," + std::to_string(a.r.top) + " - " + std::to_string(a.r.right) + "," +
-                 std::to_string(a.r.bottom));
+    SCOPED_TRACE(::testing::Message() << (a.isNew ? "new" : "old") << " picture at " << a.r.left
+                                      << "," << a.r.top << " - " << a.r.right << ","
+                                      << a.r.bottom);
     EXPECT_TRUE(a.isNew ? stage.ShowsNew(a.r, a.dx, a.dy) : stage.ShowsOld(a.r, a.dx, a.dy));
   }
 }
@@ -50,7 +50,7 @@ std::vector<Area> SlideAfter(int direction, int k) {
 
 TEST(PictureSlide, NewPicturePushesTheOldOneOutInEachDirection) {
   for (int direction = 0; direction < 4; ++direction) {
-    SCOPED_TRACE("direction " + std::to_string(direction));
+    SCOPED_TRACE(::testing::Message() << "direction " << direction);
     SweepStage stage(kPictureSlide, 1, 70, 50, {8 + direction}, true);
     // Each step scrolls and then copies the strip that came free.
     EXPECT_EQ(stage.DrawStoppingAfter(3 * 2), 0);
@@ -62,7 +62,7 @@ TEST(PictureSlide, NewPicturePushesTheOldOneOutInEachDirection) {
 
 TEST(PictureSlide, FinalCopyMakesTheLastPartOfTheWay) {
   for (int direction = 0; direction < 4; ++direction) {
-    SCOPED_TRACE("direction " + std::to_string(direction));
+    SCOPED_TRACE(::testing::Message() << "direction " << direction);
     SweepStage stage(kPictureSlide, 1, 70, 50, {direction}, true);
     EXPECT_EQ(stage.Draw(), 1);
     // A strip narrower than a step still shows the edge of the old picture.
@@ -137,8 +137,7 @@ TEST(WeaveLines, FirstLineFromEachSideTakesAlternateCells) {
   // In the alternating pattern the first line trades cells with the far side.
   const Form forms[] = {{0, 0, true}, {0, 1, false}, {1, 0, true}, {1, 1, false}};
   for (const Form& f : forms) {
-    SCOPED_TRACE("orientation " + std::to_string(f.orientation) + ", pattern " +
-                 std::to_string(f.pattern));
+    SCOPED_TRACE(::testing::Message() << "orientation " << f.orientation << ", pattern " << f.pattern);
     SweepStage stage(kWeaveLines, 1, 12, 12, {f.orientation, f.pattern});
     EXPECT_EQ(stage.DrawStoppingAfter(6), 0);
     for (int cell = 0; cell < 6; ++cell) {

@@ -150,8 +150,12 @@ TEST(ScannerSweep, TurnsClockwiseFromTheTopRight) {
     for (int y = 0; y < 10; ++y)
       for (int x = 0; x < 10; ++x) {
         const char c = map[static_cast<std::size_t>(y * 11 + x)];
-        if (q.mustBeCovered(x, y)) EXPECT_EQ(c, '#') << x << ", " << y;
-        if (!q.mayBeCovered(x, y)) EXPECT_EQ(c, '.') << x << ", " << y;
+        if (q.mustBeCovered(x, y)) {
+          EXPECT_EQ(c, '#') << x << ", " << y;
+        }
+        if (!q.mayBeCovered(x, y)) {
+          EXPECT_EQ(c, '.') << x << ", " << y;
+        }
       }
   }
 }
