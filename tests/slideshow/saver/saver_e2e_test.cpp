@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -131,6 +132,90 @@ TEST_F(SaverOnScreen, PicturesFollowOneAnotherCentredOnBlack) {
   EXPECT_TRUE(WaitForPictureAt(Centred(320, 240), 10000)) << "then the second one";
   EXPECT_TRUE(WaitForPictureAt(Centred(640, 480), 10000)) << "and round again";
   EXPECT_TRUE(p.Running());
+}
+
+// The screen, every fourth pixel of every fourth row, for comparing frames.
+std::vector<std::uint32_t> Sample(int width, int height) {
+  zebtest::Pixels s = zebtest::CaptureScreen(0, 0, width, height);
+  std::vector<std::uint32_t> out;
+  for (int y = 0; y < height; y += 4)
+    for (int x = 0; x < width; x += 4) out.push_back(s.At(x, y));
+  return out;
+}
+
+double ShareEqual(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+  if (a.size() != b.size() || a.empty()) return 0;
+  size_t same = 0;
+  for (size_t i = 0; i < a.size(); ++i) same += a[i] == b[i];
+  return static_cast<double>(same) / static_cast<double>(a.size());
+}
+
+// Each effect alone, as the user enables it: the change from one full-screen
+// picture to the next is seen part-way (some of the new picture on screen,
+// not all of it) and then ends on the whole new picture.
+TEST_F(SaverOnScreen, EachEffectIsSeenPartWayAndEndsOnTheNewPicture) {
+  const char* const effects[] = {"Dripping Paint", "Drop Blocks",     "Rain Drops",
+                                 "Scramble Blocks", "Jumbled Blocks", "Scanner Sweep",
+                                 "Plus Sweeps",     "Angle Sweeps",   "Picture Slide",
+                                 "Weave Lines",     "Venetian Blinds", "Hot Blocks",
+                                 "Spiral Blocks",   "Scroll Blocks"};
+  ShowSetup setup;
+  // Both fill the 1024 x 768 screen: the first as it is, the second shrunk.
+  setup.pictures = {{"Pic02.jpg", "", 3}, {"Pic01.jpg", "", 60}};
+  const std::string scr = BuildSaver("Effects.scr", setup);
+  const std::string ini = UserSettingsFile();
+  for (const char* effect : effects) {
+    SCOPED_TRACE(effect);
+    DeleteFileA(ini.c_str());
+    for (const char* other : effects)
+      WritePrivateProfileStringA("Effects", other, other == effect ? "1" : "0", ini.c_str());
+    WritePrivateProfileStringA("Effects", "EffectSpeed", "2", ini.c_str());
+
+    zebtest::Process p;
+    ASSERT_NE(StartSaver(p, scr), nullptr);
+    // The first picture, once it stands still.
+    std::vector<std::uint32_t> old, previous = Sample(width, height);
+    for (int i = 0; i < 100 && old.empty(); ++i) {
+      PumpFor(150);
+      std::vector<std::uint32_t> now = Sample(width, height);
+      const bool lit = std::count(now.begin(), now.end(), kBlack) < static_cast<long>(now.size() / 2);
+      if (lit && now == previous) old = now;
+      previous = now;
+    }
+    ASSERT_FALSE(old.empty()) << "the first picture stands on the screen";
+
+    // Then the change, until the new picture has stood still for a second.
+    std::vector<std::vector<std::uint32_t>> frames;
+    std::vector<std::uint32_t> last = old;
+    int stillFor = 0;
+    for (int i = 0; i < 400 && stillFor < 20; ++i) {
+      PumpFor(40);
+      std::vector<std::uint32_t> now = Sample(width, height);
+      const bool changed = now != last;
+      if (changed || !frames.empty()) frames.push_back(now);
+      stillFor = (!frames.empty() && !changed && ShareEqual(now, old) < 0.5) ? stillFor + 1 : 0;
+      last = now;
+    }
+    ASSERT_GE(stillFor, 20) << "the new picture comes and stays";
+    const std::vector<std::uint32_t>& arrived = frames.back();
+    EXPECT_LT(ShareEqual(arrived, old), 0.5) << "the new picture is another one";
+    // Part-way: some of the new picture in its place, or (where the effect
+    // slides the pictures along) a frame that is neither the old picture nor
+    // the new one nor a black screen.
+    bool partWay = false;
+    for (const auto& frame : frames) {
+      const double isNew = ShareEqual(frame, arrived);
+      const double black = static_cast<double>(std::count(frame.begin(), frame.end(), kBlack)) /
+                           static_cast<double>(frame.size());
+      if ((isNew > 0.05 && isNew < 0.95) ||
+          (isNew < 0.9 && ShareEqual(frame, old) < 0.9 && black < 0.5))
+        partWay = true;
+    }
+    EXPECT_TRUE(partWay) << "seen part-way in " << frames.size() << " frames";
+    p.Kill();
+    p.WaitExit(5000);
+  }
+  DeleteFileA(ini.c_str());
 }
 
 TEST_F(SaverOnScreen, TitlesAreWhiteNearTheTopWhenOn) {
