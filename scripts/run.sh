@@ -84,7 +84,20 @@ wine "$sample" /s >/dev/null 2>&1 &
 # message frequency picks one, the caption bar).
 sleep 5
 shot "$out/slideshow-saver.png"
-sleep 13
+# The change to the second picture (the first stands for 12 seconds), frame
+# by frame, for a short GIF of an effect at work.
+sleep 5
+frames="$out/frames"
+rm -rf "$frames"
+mkdir -p "$frames"
+for i in $(seq 100 189); do
+  xwd -root -silent -out "$frames/$i.xwd"
+  sleep 0.05
+done
+for f in "$frames"/*.xwd; do convert "xwd:$f" -scale 50% "${f%.xwd}.png"; done
+convert -delay 10 -loop 0 "$frames"/*.png -layers RemoveDups -layers Optimize \
+  "$out/slideshow-effect.gif"
+rm -rf "$frames"
 shot "$out/slideshow-later.png"
 sleep 22
 shot "$out/slideshow-third.png"
@@ -94,5 +107,5 @@ wine "$sample" /c >/dev/null 2>&1 &
 sleep 4
 shot "$out/slideshow-viewer.png"
 wineserver -k
-echo "Sample slideshow saver: $out/slideshow-saver.png, slideshow-later.png, slideshow-third.png (/s) and $out/slideshow-viewer.png (/c)"
+echo "Sample slideshow saver: $out/slideshow-saver.png, slideshow-later.png, slideshow-third.png (/s), $out/slideshow-effect.gif (a change of pictures by an effect; half size) and $out/slideshow-viewer.png (/c)"
 echo "Screenshots: $out/saver.png and $out/saver-later.png (full-screen saver), $out/saver.gif (about 20 s of it: the fly crossing; half size), $out/preview.png (preview)"
