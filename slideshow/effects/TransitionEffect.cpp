@@ -172,7 +172,26 @@ int CTransitionEffect::ReplayRandom::Next() {
   return next < values.size() ? values[next++] : inner->Next();
 }
 
-void CTransitionEffect::PlanPacing(int minimumMs) {
+namespace {
+
+class SystemClock final : public EffectClock {
+ public:
+  std::uint32_t NowMilliseconds() override { return GetTickCount(); }
+  void Sleep(int milliseconds) override {
+    // What the worker drew so far reaches the screen before it rests.
+    GdiFlush();
+    ::Sleep(static_cast<DWORD>(milliseconds));
+  }
+};
+
+}  // namespace
+
+EffectClock& SystemEffectClock() {
+  static SystemClock clock;
+  return clock;
+}
+
+void CTransitionEffect::PlanPacing(int minimumMs, EffectClock& clock) {
   if (!Prepared() || minimumMs <= 0 || plan_ != Plan::None) return;
   replay_.inner = random_;
   replay_.recording = true;
@@ -186,7 +205,8 @@ void CTransitionEffect::PlanPacing(int minimumMs) {
   pacedFrom_ = before;
   replay_.recording = false;
   minimumMs_ = minimumMs;
-  pacingStart_ = 0;
+  clock_ = &clock;
+  pacingStarted_ = false;
 }
 
 void CTransitionEffect::Drew(long calls) {
@@ -197,21 +217,23 @@ void CTransitionEffect::Drew(long calls) {
 }
 
 void CTransitionEffect::PaceTo(long calls) {
-  if (plannedCalls_ <= 0) return;
-  const DWORD now = GetTickCount();
-  if (pacingStart_ == 0) pacingStart_ = now == 0 ? 1 : now;
+  if (plannedCalls_ <= 0 || clock_ == nullptr) return;
+  const std::uint32_t now = clock_->NowMilliseconds();
+  if (!pacingStarted_) {
+    pacingStarted_ = true;
+    pacingStart_ = now;
+  }
   const long long due =
       static_cast<long long>(minimumMs_) * std::min(calls, plannedCalls_) / plannedCalls_;
-  const long long elapsed = static_cast<DWORD>(now - pacingStart_);
-  // Waiting only once ahead by a few milliseconds keeps the sleeps few; the
-  // drawing so far is handed to the screen before each.
+  // Unsigned difference: right across the clock's wrap.
+  const long long elapsed = static_cast<std::uint32_t>(now - pacingStart_);
+  // Waiting only once ahead by a few milliseconds keeps the waits few.
   constexpr long long kSlackMs = 8;
   if (due - elapsed < kSlackMs) return;
-  GdiFlush();
   long long left = due - elapsed;
   while (left > 0 && !StopRequested()) {
     const long long slice = std::min(left, 20LL);
-    Sleep(static_cast<DWORD>(slice));
+    clock_->Sleep(static_cast<int>(slice));
     left -= slice;
   }
 }

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,16 @@ class EffectWatcher {
   // After one or more drawing calls; calls is the effect's total so far.
   virtual void AfterDrawing(long calls) = 0;
 };
+
+// The time pacing reads and waits on: the system's, or the slideshow's own
+// clock (which tests step).
+class EffectClock {
+ public:
+  virtual ~EffectClock() = default;
+  virtual std::uint32_t NowMilliseconds() = 0;
+  virtual void Sleep(int milliseconds) = 0;
+};
+EffectClock& SystemEffectClock();
 
 class CTransitionEffect {
  public:
@@ -69,10 +80,12 @@ class CTransitionEffect {
   // takes that long, nothing is added. Called after Prepare: it measures the
   // calls the coming Draw will make by running it once without drawing (with
   // the same random choices, which Draw then takes again).
-  void PlanPacing(int minimumMs);
+  void PlanPacing(int minimumMs, EffectClock& clock = SystemEffectClock());
   // The saver's pacing: the longer the chosen duration, the longer at least.
   static constexpr int kVisibleMs[3] = {2400, 1600, 800};
-  void PaceForSpeed() { PlanPacing(BySpeed(kVisibleMs[0], kVisibleMs[1], kVisibleMs[2])); }
+  void PaceForSpeed(EffectClock& clock = SystemEffectClock()) {
+    PlanPacing(BySpeed(kVisibleMs[0], kVisibleMs[1], kVisibleMs[2]), clock);
+  }
 
   // Builds the source from the picture (a display-sized tiled copy when tile
   // is set and the picture is not already the display's size), selects the
@@ -188,7 +201,9 @@ class CTransitionEffect {
   long plannedCalls_ = 0;      // the calls Draw makes, as measured
   long pacedFrom_ = 0;         // drawCalls_ when Draw began
   int minimumMs_ = 0;
-  unsigned long pacingStart_ = 0;  // tick count at the first paced call
+  EffectClock* clock_ = nullptr;
+  bool pacingStarted_ = false;
+  std::uint32_t pacingStart_ = 0;  // the clock at the first paced call
 };
 
 }  // namespace lumi

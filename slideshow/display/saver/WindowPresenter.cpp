@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "slideshow/display/captions/CaptionBar.h"
 #include "slideshow/display/captions/Notice.h"
@@ -16,13 +17,29 @@
 
 namespace lumi {
 
+namespace {
+
+// The slideshow's clock as the effects' pacing sees it.
+class PaceClock final : public EffectClock {
+ public:
+  explicit PaceClock(ShowClock& clock) : clock_(clock) {}
+  std::uint32_t NowMilliseconds() override { return clock_.NowMilliseconds(); }
+  void Sleep(int milliseconds) override { clock_.Sleep(milliseconds); }
+
+ private:
+  ShowClock& clock_;
+};
+
+}  // namespace
+
 void EffectDrawer::DrawTransition(const std::atomic<bool>& stop) {
   // The effect object lives for this one change.
   std::unique_ptr<CTransitionEffect> effect;
   if (fullScreen_) effect = PickRandomEffect();
   if (!effect) effect.reset(new (std::nothrow) CTransitionEffect);
   if (!effect || !effect->Prepare(dc_, picture_, display_, tile_, &stop)) return;
-  if (pace_ == Pace::Visible) effect->PaceForSpeed();
+  std::optional<PaceClock> clock;  // outlives the Draw it paces
+  if (paceClock_ != nullptr) effect->PaceForSpeed(clock.emplace(*paceClock_));
   effect->Draw();
   if (!stop) effect->FinishCopy();
 }
@@ -53,7 +70,7 @@ void WindowPresenter::RestorePictureState() {
 void WindowPresenter::DrawTransition(const std::atomic<bool>& stop) {
   if (dc_ == nullptr) return;
   EffectDrawer drawer(dc_, ties_.source.Current(), display_, ties_.source.Tiling(), fullScreen_,
-                      EffectDrawer::Pace::Visible);
+                      &ties_.clock);
   drawer.DrawTransition(stop);
 }
 

@@ -21,17 +21,17 @@ class ShowClock;
 class EffectDrawer final : public TransitionDrawer {
  public:
   // How a change is drawn: the straight copy in the small preview, a random
-  // enabled effect full-screen; paced on the worker so that it is seen,
-  // never while the window's own thread repaints (input must end the saver).
-  enum class Pace { None, Visible };
+  // enabled effect full-screen. With a pacing clock (the worker's) the effect
+  // is paced so that it is seen; never while the window's own thread
+  // repaints, where input must end the saver at once.
   EffectDrawer(HDC dc, CSlideImage& picture, const RECT& display, bool tile, bool fullScreen,
-               Pace pace = Pace::None)
+               ShowClock* paceClock = nullptr)
       : dc_(dc),
         picture_(picture),
         display_(display),
         tile_(tile),
         fullScreen_(fullScreen),
-        pace_(pace) {}
+        paceClock_(paceClock) {}
   void DrawTransition(const std::atomic<bool>& stop) override;
 
  private:
@@ -40,7 +40,7 @@ class EffectDrawer final : public TransitionDrawer {
   RECT display_;
   bool tile_;
   bool fullScreen_;
-  Pace pace_;
+  ShowClock* paceClock_;
 };
 
 struct PresenterTies {

@@ -157,6 +157,42 @@ TEST_F(LoopOnWindow, FullScreenPicksAnEnabledEffectAndThePreviewCopiesStraight) 
   for (const auto& [name, on] : before) settings.SetEffectEnabled(name, on);
 }
 
+// On the worker an effect is paced on the slideshow's clock so that it is
+// seen: a fast effect sleeps out at least its speed's duration there, and a
+// repaint (no pacing clock) does not wait at all.
+TEST_F(LoopOnWindow, TheWorkersEffectIsPacedOnTheSlideshowClock) {
+  CSaverSettings& settings = GetSaverSettings();
+  std::vector<std::pair<std::string, bool>> before;
+  for (int i = 0; i < GetEffectCount(); ++i) {
+    const std::string name = CreateEffect(i)->GetName();
+    before.emplace_back(name, settings.IsEffectEnabled(name));
+    settings.SetEffectEnabled(name, name == "Scramble Blocks");
+  }
+  const int speedBefore = settings.GetEffectSpeed();
+  settings.SetEffectSpeed(2);
+  CSlideImage picture;
+  ASSERT_TRUE(picture.Load("@pk@Pic08.bmp", &members));
+  const RECT display{0, 0, kWidth, kHeight};
+  picture.Centre(display);
+  ASSERT_TRUE(picture.MakeDeviceBitmap(window));
+  for (bool paced : {true, false}) {
+    test::FakeClock clock;
+    HDC dc = GetDC(window);
+    std::atomic<bool> stop{false};
+    EffectDrawer(dc, picture, display, false, true, paced ? &clock : nullptr)
+        .DrawTransition(stop);
+    ReleaseDC(window, dc);
+    if (paced) {
+      EXPECT_GE(clock.TotalSlept(), CTransitionEffect::kVisibleMs[1] - 20);
+      EXPECT_LE(clock.TotalSlept(), CTransitionEffect::kVisibleMs[1]);
+    } else {
+      EXPECT_EQ(clock.TotalSlept(), 0);
+    }
+  }
+  settings.SetEffectSpeed(speedBefore);
+  for (const auto& [name, on] : before) settings.SetEffectEnabled(name, on);
+}
+
 // The saver's settings decide how each picture is processed; while the
 // saver's own picture is the wallpaper and a change is due, the picture
 // shown also becomes the new wallpaper, made with the wallpaper's settings.
