@@ -120,18 +120,38 @@ TEST_F(LoopOnWindow, AHundredPicturesLeaveNoHandlesBehind) {
   EXPECT_EQ(ImagingLockCount(), 0);
 }
 
+// Enables one effect alone at a speed in the process's settings store, and
+// puts the user's choices back afterwards.
+class OnlyEffectEnabled {
+ public:
+  OnlyEffectEnabled(const std::string& effect, int speed)
+      : settings_(GetSaverSettings()), speedBefore_(settings_.GetEffectSpeed()) {
+    for (int i = 0; i < GetEffectCount(); ++i) {
+      const std::string name = CreateEffect(i)->GetName();
+      before_.emplace_back(name, settings_.IsEffectEnabled(name));
+      settings_.SetEffectEnabled(name, name == effect);
+    }
+    settings_.SetEffectSpeed(speed);
+  }
+  ~OnlyEffectEnabled() {
+    for (const auto& [name, on] : before_) settings_.SetEffectEnabled(name, on);
+    settings_.SetEffectSpeed(speedBefore_);
+  }
+  OnlyEffectEnabled(const OnlyEffectEnabled&) = delete;
+  OnlyEffectEnabled& operator=(const OnlyEffectEnabled&) = delete;
+
+ private:
+  CSaverSettings& settings_;
+  int speedBefore_;
+  std::vector<std::pair<std::string, bool>> before_;
+};
+
 // Full-screen, a change is an effect picked among the enabled ones; the
 // small preview keeps the straight copy. With only Dripping Paint enabled
 // and the stop flag already up, the effect blackens the picture and stops at
 // its first look; the straight copy has nothing to stop at.
 TEST_F(LoopOnWindow, FullScreenPicksAnEnabledEffectAndThePreviewCopiesStraight) {
-  CSaverSettings& settings = GetSaverSettings();
-  std::vector<std::pair<std::string, bool>> before;
-  for (int i = 0; i < GetEffectCount(); ++i) {
-    const std::string name = CreateEffect(i)->GetName();
-    before.emplace_back(name, settings.IsEffectEnabled(name));
-    settings.SetEffectEnabled(name, name == "Dripping Paint");
-  }
+  const OnlyEffectEnabled only("Dripping Paint", 1);
   CSlideImage picture;
   ASSERT_TRUE(picture.Load("@pk@Pic08.bmp", &members));
   const RECT display{0, 0, kWidth, kHeight};
@@ -154,22 +174,13 @@ TEST_F(LoopOnWindow, FullScreenPicksAnEnabledEffectAndThePreviewCopiesStraight) 
       EXPECT_LT(blackPicture, 0.5) << "preview";
     }
   }
-  for (const auto& [name, on] : before) settings.SetEffectEnabled(name, on);
 }
 
 // On the worker an effect is paced on the slideshow's clock so that it is
 // seen: a fast effect sleeps out at least its speed's duration there, and a
 // repaint (no pacing clock) does not wait at all.
 TEST_F(LoopOnWindow, TheWorkersEffectIsPacedOnTheSlideshowClock) {
-  CSaverSettings& settings = GetSaverSettings();
-  std::vector<std::pair<std::string, bool>> before;
-  for (int i = 0; i < GetEffectCount(); ++i) {
-    const std::string name = CreateEffect(i)->GetName();
-    before.emplace_back(name, settings.IsEffectEnabled(name));
-    settings.SetEffectEnabled(name, name == "Scramble Blocks");
-  }
-  const int speedBefore = settings.GetEffectSpeed();
-  settings.SetEffectSpeed(2);
+  const OnlyEffectEnabled only("Scramble Blocks", 2);
   CSlideImage picture;
   ASSERT_TRUE(picture.Load("@pk@Pic08.bmp", &members));
   const RECT display{0, 0, kWidth, kHeight};
@@ -189,8 +200,6 @@ TEST_F(LoopOnWindow, TheWorkersEffectIsPacedOnTheSlideshowClock) {
       EXPECT_EQ(clock.TotalSlept(), 0);
     }
   }
-  settings.SetEffectSpeed(speedBefore);
-  for (const auto& [name, on] : before) settings.SetEffectEnabled(name, on);
 }
 
 // The saver's settings decide how each picture is processed; while the
