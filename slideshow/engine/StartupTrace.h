@@ -1,8 +1,10 @@
 #pragma once
 // Start-up trace, for finding where the time before the first picture goes.
 // Off unless the environment variable LUMISHOW_STARTUP_TRACE names a file:
-// then every mark appends a line "<ms since the process was created> <what>"
-// to it, from any thread. Off, a mark costs one test of a flag.
+// then the file gets a line "# created <ms since 1970>" with the process's
+// creation time, and every mark, from any thread, appends a line
+// "<ms since the process was created> <thread id> <what>". Off, a mark
+// costs one test of a flag.
 #include <windows.h>
 
 #include <cstdio>
