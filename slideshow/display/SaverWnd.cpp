@@ -7,6 +7,7 @@
 #include "slideshow/display/PasswordPromptDlg.h"
 #include "slideshow/display/show/SoundRequestMessage.h"
 #include "slideshow/engine/EngineApp.h"
+#include "slideshow/engine/StartupTrace.h"
 #include "slideshow/engine/pipeline/ImageProcessor.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "slideshow/engine/settings/SaverSettings.h"
@@ -77,11 +78,13 @@ bool CSaverWnd::Create() {
                    r.right - r.left, r.bottom - r.top, parent, instance_)) {
     return false;
   }
+  StartupMark("window made");
   if (fullScreen_) {
     ownsItself_ = true;
     SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
   progress_->CreateAt(hwnd_, r);
+  StartupMark("progress dialog made");
   startTick_ = GetTickCount();
   return true;
 }
@@ -98,16 +101,20 @@ void CSaverWnd::Start() {
     EnableWindow(progress_->Handle(), FALSE);
     ShowWindow(progress_->Handle(), SW_SHOWNOACTIVATE);
     SetFocus(hwnd_);
+    StartupMark("progress shown");
   }
   startTick_ = GetTickCount();
   // The window's first paint erases it to black; it must be over before the
   // worker draws, or it can wipe the first picture the moment it appears.
   UpdateWindow(hwnd_);
+  StartupMark("first paint");
   // The worker draws on this window from its own thread. Some systems put
   // such drawing on screen only when the window's own thread next wakes up;
-  // a steady tick keeps it waking while the picture sits still.
+  // the worker wakes it when a picture is complete, and a steady tick keeps
+  // it waking while a change is drawn step by step.
   SetTimer(hwnd_, kPresentTimer, kPresentTimerMs, nullptr);
   controller_->Start(hwnd_, progress_->Handle(), ReadShowParams());
+  StartupMark("worker begun");
 }
 
 ShowParams CSaverWnd::ReadShowParams() const {

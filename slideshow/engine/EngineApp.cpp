@@ -7,6 +7,7 @@
 #include "slideshow/display/SaverWnd.h"
 #include "slideshow/engine/EngineCommandLine.h"
 #include "slideshow/engine/QuickNote.h"
+#include "slideshow/engine/StartupTrace.h"
 #include "slideshow/engine/collection/CollectionList.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/engine/settings/SystemFacts.h"
@@ -47,10 +48,13 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
       [](bool on) { CDesktopSettings(GetSaverSettings()).InstallAsSystemSaver(on); });
 
   package_.OpenSelf();
+  StartupMark("package opened");
   settingsPath_ = package_.ExtractMember("settings.ini");
   GetSaverSettings().SetPackageSettingsFile(settingsPath_, *this);
+  StartupMark("settings loaded");
   collectionPath_ = package_.ExtractMember("pics.cvn");
   GetCollectionList().Add(collectionPath_);
+  StartupMark("collection added");
 
   if (FindWindowA(nullptr, kSaverWindowTitle)) return false;
 
@@ -76,8 +80,11 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
   const SaverShowTies ties{GetSaverSettings(), GetCollectionList(), *this, *this};
   if (switches.saver) {
     auto wnd = std::make_unique<CSaverWnd>(instance, ties);
+    StartupMark("window object");
     if (!wnd->Create()) return false;
+    StartupMark("window created");
     wnd.release()->Start();  // the window owns its object now
+    StartupMark("started");
     return true;
   }
   if (switches.previewWindow) {

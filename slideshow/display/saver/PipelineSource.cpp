@@ -1,6 +1,7 @@
 #include "slideshow/display/saver/PipelineSource.h"
 
 #include "slideshow/engine/PackageFiles.h"
+#include "slideshow/engine/StartupTrace.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/viewer/DesktopSettings.h"
 
@@ -31,6 +32,7 @@ int PipelineSource::ProcessingFlags() const {
 }
 
 bool PipelineSource::Load(const ShowPicture& picture, bool firstPicture) {
+  StartupMark("load");
   int flags = ProcessingFlags();
   if (params_.fullScreen && !picture.graphicName.empty()) {
     processor_.SetOverlay(ties_.files.ExtractPackageFile(picture.graphicName),
@@ -48,11 +50,17 @@ bool PipelineSource::Load(const ShowPicture& picture, bool firstPicture) {
   }
   const RECT area{params_.display.left, params_.display.top, params_.display.right,
                   params_.display.bottom};
-  return processor_.Process(current_, reference, flags, firstPicture ? ties_.progress : nullptr,
-                            area);
+  const bool ok =
+      processor_.Process(current_, reference, flags, firstPicture ? ties_.progress : nullptr, area);
+  StartupMark("processed");
+  return ok;
 }
 
-bool PipelineSource::MakeDisplayable() { return current_.MakeDeviceBitmap(ties_.window); }
+bool PipelineSource::MakeDisplayable() {
+  const bool ok = current_.MakeDeviceBitmap(ties_.window);
+  StartupMark("displayable");
+  return ok;
+}
 
 bool PipelineSource::OnPaletteDisplay() const { return IsPaletteDisplay(); }
 

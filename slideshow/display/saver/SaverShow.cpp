@@ -1,6 +1,7 @@
 #include "slideshow/display/saver/SaverShow.h"
 
 #include "slideshow/engine/PackageFiles.h"
+#include "slideshow/engine/StartupTrace.h"
 
 namespace lumi {
 
@@ -38,6 +39,7 @@ bool SaverShow::Start(HWND window, HWND progress, const ShowParams& params) {
   presenter_->AttachShow(*show_);
 
   StartSlideShow(*show_, params, progress);
+  StartupMark("play list built");
   thread_ = std::make_unique<CSlideShowThread>(*show_);
   return thread_->Begin();
 }

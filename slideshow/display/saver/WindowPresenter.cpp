@@ -12,6 +12,7 @@
 #include "slideshow/display/show/SlideShow.h"
 #include "slideshow/effects/EffectCatalogue.h"
 #include "slideshow/effects/TransitionEffect.h"
+#include "slideshow/engine/StartupTrace.h"
 #include "slideshow/engine/pipeline/ProgressStage.h"
 #include "slideshow/engine/pipeline/SlideImage.h"
 
@@ -46,6 +47,7 @@ void EffectDrawer::DrawTransition(const std::atomic<bool>& stop) {
 
 void WindowPresenter::BeginRun() {
   if (dc_ != nullptr) return;
+  StartupMark("worker running");
   dc_ = GetDC(ties_.window);
   if (dc_ != nullptr) runState_ = SaveDC(dc_);
 }
@@ -72,6 +74,16 @@ void WindowPresenter::DrawTransition(const std::atomic<bool>& stop) {
   EffectDrawer drawer(dc_, ties_.source.Current(), display_, ties_.source.Tiling(), fullScreen_,
                       &ties_.clock);
   drawer.DrawTransition(stop);
+  Present();
+  StartupMark("picture drawn");
+}
+
+void WindowPresenter::Present() const {
+  // Some systems put drawing from another thread than the window's on
+  // screen only when the window's thread next goes idle: a message wakes it
+  // at once, rather than at its next tick.
+  GdiFlush();
+  PostMessageA(ties_.window, WM_NULL, 0, 0);
 }
 
 void WindowPresenter::HideProgress() {
@@ -85,7 +97,9 @@ void WindowPresenter::ClearScreen() {
 }
 
 void WindowPresenter::DrawTitle(const std::string& title) {
-  if (dc_ != nullptr) lumi::DrawTitle(dc_, display_, title);
+  if (dc_ == nullptr) return;
+  lumi::DrawTitle(dc_, display_, title);
+  Present();
 }
 
 void WindowPresenter::ShowCaptionAndWait(int seconds, const std::string& message) {

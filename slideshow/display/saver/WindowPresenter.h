@@ -83,6 +83,9 @@ class WindowPresenter final : public Presenter {
     WindowPresenter& owner_;
   };
 
+  // Has what the worker drew put on screen now.
+  void Present() const;
+
   PresenterTies ties_;
   CSlideShow* show_ = nullptr;
   RECT display_;

@@ -18,11 +18,11 @@ bool SettingsShowStore::LoadStoredNext(PlayEntry& entry) {
 void SettingsShowStore::SaveNextPicture(const PlayEntry& entry) {
   const CPictureCollection* c = collections_.GetAt(entry.collection);
   if (c == nullptr) return;
-  // The store takes a picture record; one the collection cannot fill keeps
-  // no collection and is not stored.
-  CPictureInfo info;
-  c->LoadPicture(info, entry.picture);
-  settings_.SaveNextPicture(info);
+  // A picture the collection does not hold is not stored. Only its place
+  // is stored, so its record need not be read (the collection file is read
+  // once per value, which costs more than this check).
+  if (entry.picture < 0 || entry.picture >= c->GetPictureCount()) return;
+  settings_.SaveNextPicture(c->GetNumber(), entry.picture);
 }
 
 bool SettingsShowStore::UseSoundEffects() { return settings_.GetUseSoundEffects(); }

@@ -70,6 +70,9 @@ int ImgDecodeFile(const char* path);
 // Releases the image and whatever was handed out for it (the bitmap block).
 int ImgFree(int handle);
 
+// The image's width, height and depth, without making anything of it.
+int ImgGetInfo(int handle, int* width, int* height, int* bitsPerPixel);
+
 // Installs (on != 0) or removes the progress function for all later calls.
 int ImgSetProgress(void* context, ProgressFn function, int on, int reserved1, int reserved2);
 

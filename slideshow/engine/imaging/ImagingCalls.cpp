@@ -57,6 +57,15 @@ int ImgDecodeFile(const char* path) {
 
 int ImgFree(int handle) { return RemoveImage(handle) ? kImgOk : kImgErrBadHandle; }
 
+int ImgGetInfo(int handle, int* width, int* height, int* bitsPerPixel) {
+  std::shared_ptr<ImageEntry> entry = FindImage(handle);
+  if (!entry) return kImgErrBadHandle;
+  if (width != nullptr) *width = entry->image.width;
+  if (height != nullptr) *height = entry->image.height;
+  if (bitsPerPixel != nullptr) *bitsPerPixel = entry->image.BitsPerPixel();
+  return kImgOk;
+}
+
 int ImgSetProgress(void* context, ProgressFn function, int on, int, int) {
   if (on != 0 && function == nullptr) return kImgErrBadArgument;
   if (on != 0) {

@@ -11,7 +11,7 @@ namespace {
 // One progress message per this many progress calls of the imaging module.
 constexpr int kCallsPerStep = 48;
 // How long a cross-thread notification gives the window to catch up.
-constexpr DWORD kNotifyPauseMs = 10;
+constexpr LONGLONG kNotifyPauseMs = 10;
 
 // Notifications this thread handed to another thread's window that it has not
 // handled yet. Only this thread changes it: the system runs the completion
@@ -28,6 +28,29 @@ bool NotificationWaiting() {
   MSG message;
   PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
   return pendingNotifications > 0;
+}
+
+LONGLONG Ticks() {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+
+// Gives the window its time to catch up, but no longer than it needs: the
+// wait ends as soon as the window has handled every notification of this
+// thread (its completion callback wakes the thread), and after the pause at
+// the latest. True when nothing is left waiting.
+bool CatchUp() {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  const LONGLONG end = Ticks() + frequency.QuadPart * kNotifyPauseMs / 1000;
+  while (NotificationWaiting()) {
+    const LONGLONG left = end - Ticks();
+    if (left <= 0) return false;
+    const auto ms = static_cast<DWORD>(left * 1000 / frequency.QuadPart + 1);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
+  }
+  return true;
 }
 
 }  // namespace
@@ -180,16 +203,13 @@ void CImageProcessor::Report(UINT message, WPARAM wParam, std::unique_ptr<Progre
   // Another thread's window: a notice it has not handled yet is not queued
   // behind, so a busy dialog never falls further behind the work. The
   // completion callback says when it was handled.
-  if (NotificationWaiting()) {
-    Sleep(kNotifyPauseMs);
-    if (NotificationWaiting()) return;
-  }
+  if (!CatchUp()) return;
   if (SendMessageCallbackA(progress_, message, wParam, reinterpret_cast<LPARAM>(stage.get()),
                            &NotificationHandled, 0)) {
     stage.release();
     ++pendingNotifications;
   }
-  Sleep(kNotifyPauseMs);
+  CatchUp();
 }
 
 }  // namespace lumi

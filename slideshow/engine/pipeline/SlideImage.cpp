@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "imaging/win/ImagingDib.h"
+#include "slideshow/engine/StartupTrace.h"
 #include "slideshow/engine/pipeline/DibPalette.h"
 #include "slideshow/engine/pipeline/FitGeometry.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"
@@ -90,16 +91,23 @@ bool CSlideImage::Load(const std::string& reference, PackageMemberSource* packag
         package->GetPackageMember(reference.substr(kPackagePrefix.size()), &size);
     if (!member) return false;
     handle = imaging::ImgDecodeMemory(member.get(), size);
+    StartupMark("decoded");
   } else {
     handle = imaging::ImgDecodeFile(reference.c_str());
   }
   lastStatus_ = handle;
   if (handle < 0) return false;
   handle_ = handle;
-  if (GetBitmapData() == nullptr) {
+  // Only the size is wanted here: the bitmap is packed when it is drawn,
+  // after any enlarging, and packing it now as well would be work thrown away.
+  int width = 0, height = 0;
+  if (const int status = imaging::ImgGetInfo(handle_, &width, &height, nullptr); status < 0) {
     Free();
+    lastStatus_ = status;
     return false;
   }
+  width_ = width;
+  height_ = height;
   return true;
 }
 
@@ -176,7 +184,7 @@ bool CSlideImage::ToGrey() {
 bool CSlideImage::ReduceColours() {
   ImagingLockGuard lock(progressFn_, progressContext_);
   int bits = 0;
-  if (!IsLoaded() || GetBitmapData(&bits) == nullptr) return false;
+  if (!IsLoaded() || imaging::ImgGetInfo(handle_, nullptr, nullptr, &bits) < 0) return false;
   if (bits == 4) return true;
   if (DisplayColourCount() < 256) {
     lastStatus_ = imaging::ImgReduceLowColor(handle_);

@@ -175,8 +175,12 @@ int CSaverSettings::GetNextImage() const { return user_.GetInt(kStatus, "NextIma
 
 void CSaverSettings::SaveNextPicture(const CPictureInfo& picture) {
   if (!picture.GetCollection()) return;
-  user_.PutInt(kStatus, "NextImage", picture.GetIndex() + 1);
-  user_.PutInt(kStatus, "CurCollection", picture.GetCollection()->GetNumber() + 1);
+  SaveNextPicture(picture.GetCollection()->GetNumber(), picture.GetIndex());
+}
+
+void CSaverSettings::SaveNextPicture(int collection, int index) {
+  user_.PutInt(kStatus, "NextImage", index + 1);
+  user_.PutInt(kStatus, "CurCollection", collection + 1);
 }
 
 bool CSaverSettings::LoadNextPicture(CPictureInfo& picture,

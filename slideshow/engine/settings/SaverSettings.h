@@ -96,6 +96,8 @@ class CSaverSettings {
   int GetNextImage() const;      // picture index + 1
   // A record that came from no collection has no place to resume and is not stored.
   void SaveNextPicture(const CPictureInfo& picture);
+  // The same for picture `index` of the collection numbered `collection`.
+  void SaveNextPicture(int collection, int index);
   bool LoadNextPicture(CPictureInfo& picture, const CCollectionList& collections) const;
 
   // Section "Effects".

@@ -27,6 +27,7 @@ TEST(Handles, MisuseIsReportedForEveryCall) {
         return ImgComposeFile(h, DataPath("palette4.bmp").c_str(), kRopSourceCopy, 0, 0);
       },
       [&](int h) { return ImgGetPackedDib(h, dib, nullptr, nullptr, nullptr); },
+      [](int h) { return ImgGetInfo(h, nullptr, nullptr, nullptr); },
   };
   for (int bad : {handle, -1, -7, other + 1000}) {
     for (std::size_t i = 0; i < std::size(calls); ++i)
@@ -38,6 +39,29 @@ TEST(Handles, MisuseIsReportedForEveryCall) {
   int fresh = HandleFor(Solid(4, 4, {9, 9, 9}));
   EXPECT_NE(fresh, handle);  // a freed handle is not given out again
   ImgFree(fresh);
+}
+
+TEST(Handles, InfoTellsSizeAndDepthOfEveryKind) {
+  const std::function<int(int)> prepare[] = {
+      [](int) { return kImgOk; },
+      [](int h) { return ImgReduceColors(h, 8, 0, 236); },
+      [](int h) { return ImgReduceLowColor(h); },
+  };
+  const int depths[] = {24, 8, 4};
+  std::vector<std::uint8_t> bytes = ReadDataFile("baseline444.jpg");
+  for (std::size_t i = 0; i < std::size(prepare); ++i) {
+    int handle = ImgDecodeMemory(bytes.data(), bytes.size());
+    ASSERT_EQ(prepare[i](handle), kImgOk);
+    int width = 0, height = 0, bits = 0;
+    ASSERT_EQ(ImgGetInfo(handle, &width, &height, &bits), kImgOk);
+    const Image picture = ReadBack(handle);
+    EXPECT_EQ(width, picture.width);
+    EXPECT_EQ(height, picture.height);
+    EXPECT_EQ(bits, depths[i]);
+    // Any of the outputs may be left out.
+    EXPECT_EQ(ImgGetInfo(handle, nullptr, &height, nullptr), kImgOk);
+    ImgFree(handle);
+  }
 }
 
 TEST(Handles, BlocksLiveUntilUnusedOrTheImageIsFreed) {

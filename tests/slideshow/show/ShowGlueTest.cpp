@@ -50,8 +50,14 @@ TEST(ShowGlueTest, CollectionsGiveThePlayOrderAndWhereItResumes) {
   EXPECT_EQ(stored, (PlayEntry{0, 0}));
   store.SaveNextPicture({0, 2});
   store.SaveNextPicture({7, 0});  // no such collection: nothing stored
+  store.SaveNextPicture({0, 3});  // no such picture: nothing stored
+  store.SaveNextPicture({0, -1});
   ASSERT_TRUE(store.LoadStoredNext(stored));
   EXPECT_EQ(stored, (PlayEntry{0, 2}));
+  // The second collection is stored under its own number.
+  store.SaveNextPicture({1, 0});
+  EXPECT_EQ(settings.GetCurCollection(), 2);
+  EXPECT_EQ(settings.GetNextImage(), 1);
 }
 
 TEST(ShowGlueTest, SoundRequestsReachTheWindowAndItsStringIsTakenOver) {
