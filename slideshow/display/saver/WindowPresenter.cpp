@@ -23,15 +23,27 @@ namespace {
 // The slideshow's clock as the effects' pacing sees it.
 class PaceClock final : public EffectClock {
  public:
-  explicit PaceClock(ShowClock& clock) : clock_(clock) {}
+  PaceClock(ShowClock& clock, HWND wake) : clock_(clock), wake_(wake) {}
   std::uint32_t NowMilliseconds() override { return clock_.NowMilliseconds(); }
-  void Sleep(int milliseconds) override { clock_.Sleep(milliseconds); }
+  void Sleep(int milliseconds) override {
+    if (wake_ != nullptr) PresentDrawing(wake_);
+    clock_.Sleep(milliseconds);
+  }
 
  private:
   ShowClock& clock_;
+  HWND wake_;
 };
 
 }  // namespace
+
+void PresentDrawing(HWND window) {
+  // Some systems put drawing from another thread than the window's on
+  // screen only when the window's thread next goes idle: a message wakes it
+  // at once, rather than at its next tick.
+  GdiFlush();
+  PostMessageA(window, WM_NULL, 0, 0);
+}
 
 void EffectDrawer::DrawTransition(const std::atomic<bool>& stop) {
   // The effect object lives for this one change.
@@ -40,7 +52,7 @@ void EffectDrawer::DrawTransition(const std::atomic<bool>& stop) {
   if (!effect) effect.reset(new (std::nothrow) CTransitionEffect);
   if (!effect || !effect->Prepare(dc_, picture_, display_, tile_, &stop)) return;
   std::optional<PaceClock> clock;  // outlives the Draw it paces
-  if (paceClock_ != nullptr) effect->PaceForSpeed(clock.emplace(*paceClock_));
+  if (paceClock_ != nullptr) effect->PaceForSpeed(clock.emplace(*paceClock_, wake_));
   effect->Draw();
   if (!stop) effect->FinishCopy();
 }
@@ -72,19 +84,12 @@ void WindowPresenter::RestorePictureState() {
 void WindowPresenter::DrawTransition(const std::atomic<bool>& stop) {
   if (dc_ == nullptr) return;
   EffectDrawer drawer(dc_, ties_.source.Current(), display_, ties_.source.Tiling(), fullScreen_,
-                      &ties_.clock);
+                      &ties_.clock, ties_.window);
   drawer.DrawTransition(stop);
   Present();
   StartupMark("picture drawn");
 }
 
-void WindowPresenter::Present() const {
-  // Some systems put drawing from another thread than the window's on
-  // screen only when the window's thread next goes idle: a message wakes it
-  // at once, rather than at its next tick.
-  GdiFlush();
-  PostMessageA(ties_.window, WM_NULL, 0, 0);
-}
 
 void WindowPresenter::HideProgress() {
   if (ties_.progress != nullptr) PostMessageA(ties_.progress, kProgressShow, 0, 0);

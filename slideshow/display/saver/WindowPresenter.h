@@ -18,20 +18,26 @@ class ShowClock;
 // worker's, or the window's paint context when it repaints. Full-screen each
 // change is an effect picked among those the user has enabled; the small
 // preview always makes the straight copy.
+// Puts what the worker drew on the window on screen now.
+void PresentDrawing(HWND window);
+
 class EffectDrawer final : public TransitionDrawer {
  public:
   // How a change is drawn: the straight copy in the small preview, a random
   // enabled effect full-screen. With a pacing clock (the worker's) the effect
   // is paced so that it is seen; never while the window's own thread
   // repaints, where input must end the saver at once.
+  // Before each paced wait the window (if given) is woken, so that the
+  // steps drawn so far reach the screen then.
   EffectDrawer(HDC dc, CSlideImage& picture, const RECT& display, bool tile, bool fullScreen,
-               ShowClock* paceClock = nullptr)
+               ShowClock* paceClock = nullptr, HWND wake = nullptr)
       : dc_(dc),
         picture_(picture),
         display_(display),
         tile_(tile),
         fullScreen_(fullScreen),
-        paceClock_(paceClock) {}
+        paceClock_(paceClock),
+        wake_(wake) {}
   void DrawTransition(const std::atomic<bool>& stop) override;
 
  private:
@@ -41,6 +47,7 @@ class EffectDrawer final : public TransitionDrawer {
   bool tile_;
   bool fullScreen_;
   ShowClock* paceClock_;
+  HWND wake_;
 };
 
 struct PresenterTies {
@@ -84,7 +91,7 @@ class WindowPresenter final : public Presenter {
   };
 
   // Has what the worker drew put on screen now.
-  void Present() const;
+  void Present() const { PresentDrawing(ties_.window); }
 
   PresenterTies ties_;
   CSlideShow* show_ = nullptr;
