@@ -33,6 +33,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
+# A run killed outright could not take its preference away; this one does.
+rm -f "$preference"
 
 say() { echo "deps: $*" >&2; }
 
