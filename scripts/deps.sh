@@ -33,6 +33,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
+# A run killed outright could not take its preference away; this one does.
+rm -f "$preference"
 
 say() { echo "deps: $*" >&2; }
 
@@ -91,8 +93,17 @@ if [ $update_ok -eq 0 ]; then
   grep -E '^(Err|E:)' "$log" | grep -v 'Some index files failed' | head -n 4 | sed 's/^/deps:   /' >&2
 fi
 
+# One install; a download that failed on the way (a file the mirror is just
+# replacing) is tried again after a pause.
 install() {
-  apt-get install -y -q --no-install-recommends "$@" >"$log" 2>&1
+  local pause
+  for pause in "${update_pauses[@]}" last; do
+    apt-get install -y -q --no-install-recommends "$@" >"$log" 2>&1 && return 0
+    grep -q -E 'Failed to fetch|Hash Sum mismatch|unexpected size' "$log" || return 1
+    [ "$pause" = last ] && return 1
+    say "a download failed ($(grep -m1 -E '^E:' "$log" | cut -c1-160)); trying again in ${pause}s"
+    sleep "$pause"
+  done
 }
 
 if ! install "${missing[@]}"; then
