@@ -125,6 +125,9 @@ RECENT REVISION HISTORY:
 
 #ifndef STBI_INCLUDE_STB_IMAGE_H
 #define STBI_INCLUDE_STB_IMAGE_H
+// zeb: this copy carries our fixes for hostile JPEG files (README.md beside
+// it); users check for this mark so that no other copy is built in.
+#define STBI_ZEB_PATCHES 1
 
 // DOCUMENTATION
 //
@@ -2112,6 +2115,10 @@ stbi_inline static int stbi__jpeg_huff_decode(stbi__jpeg *j, stbi__huffman *h)
 
    // convert the huffman code to the symbol id
    c = ((j->code_buffer >> (32 - k)) & stbi__bmask[k]) + h->delta[k];
+   // zeb: a table whose code counts overfill a code length gives ids past
+   // its 256 symbols; such a code is corrupt rather than a symbol.
+   if (c < 0 || c >= 256)
+      return -1;
    STBI_ASSERT((((j->code_buffer) >> (32 - h->size[c])) & stbi__bmask[h->size[c]]) == h->code[c]);
 
    // convert the id to a symbol
@@ -2178,10 +2185,25 @@ static const stbi_uc stbi__jpeg_dezigzag[64+15] =
    63, 63, 63, 63, 63, 63, 63
 };
 
+// zeb: the DC prediction adds up a difference per block and the result is
+// scaled before it is stored as a 16-bit coefficient. Hostile files drive
+// either step out of range (signed overflow); a value that does not fit the
+// coefficient is corrupt, so both are checked and refused.
+static int stbi__zeb_dc_step(stbi__jpeg *j, int b, int diff, int scale, short *out)
+{
+   long long dc = (long long) j->img_comp[b].dc_pred + diff;
+   long long value = dc * scale;
+   if (dc < -2147483647LL || dc > 2147483647LL) return 0;
+   if (value < -32768 || value > 32767) return 0;
+   j->img_comp[b].dc_pred = (int) dc;
+   *out = (short) value;
+   return 1;
+}
+
 // decode one 64-entry block--
 static int stbi__jpeg_decode_block(stbi__jpeg *j, short data[64], stbi__huffman *hdc, stbi__huffman *hac, stbi__int16 *fac, int b, stbi__uint16 *dequant)
 {
-   int diff,dc,k;
+   int diff,k;
    int t;
 
    if (j->code_bits < 16) stbi__grow_buffer_unsafe(j);
@@ -2192,9 +2214,7 @@ static int stbi__jpeg_decode_block(stbi__jpeg *j, short data[64], stbi__huffman 
    memset(data,0,64*sizeof(data[0]));
 
    diff = t ? stbi__extend_receive(j, t) : 0;
-   dc = j->img_comp[b].dc_pred + diff;
-   j->img_comp[b].dc_pred = dc;
-   data[0] = (short) (dc * dequant[0]);
+   if (!stbi__zeb_dc_step(j, b, diff, dequant[0], &data[0])) return stbi__err("bad delta","Corrupt JPEG");
 
    // decode AC components, see JPEG spec
    k = 1;
@@ -2233,7 +2253,7 @@ static int stbi__jpeg_decode_block(stbi__jpeg *j, short data[64], stbi__huffman 
 
 static int stbi__jpeg_decode_block_prog_dc(stbi__jpeg *j, short data[64], stbi__huffman *hdc, int b)
 {
-   int diff,dc;
+   int diff;
    int t;
    if (j->spec_end != 0) return stbi__err("can't merge dc and ac", "Corrupt JPEG");
 
@@ -2246,9 +2266,7 @@ static int stbi__jpeg_decode_block_prog_dc(stbi__jpeg *j, short data[64], stbi__
       if (t < 0 || t > 15) return stbi__err("can't merge dc and ac", "Corrupt JPEG");
       diff = t ? stbi__extend_receive(j, t) : 0;
 
-      dc = j->img_comp[b].dc_pred + diff;
-      j->img_comp[b].dc_pred = dc;
-      data[0] = (short) (dc * (1 << j->succ_low));
+      if (!stbi__zeb_dc_step(j, b, diff, 1 << j->succ_low, &data[0])) return stbi__err("bad delta","Corrupt JPEG");
    } else {
       // refinement scan for DC coefficient
       if (stbi__jpeg_get_bit(j))

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Writes the fuzz seeds in the exact form the harnesses read: a mode byte,
+# then the picture or saver file. The results are committed under seeds/; run
+# this again after changing the test pictures or the package layout.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+pictures="$root/tests/slideshow/imaging/data"
+out="$here/seeds"
+rm -rf "$out/decode" "$out/package"
+mkdir -p "$out/decode" "$out/package"
+
+byte() { printf "\\$(printf '%03o' "$1")"; }
+# A 32-bit little-endian word.
+word() { byte $(($1 & 255)); byte $(($1 >> 8 & 255)); byte $(($1 >> 16 & 255)); byte $(($1 >> 24 & 255)); }
+
+# decode: each test picture under two modes (the mode byte picks the resize
+# target and the colour work that follow the decode).
+for picture in "$pictures"/*.jpg "$pictures"/*.bmp; do
+  name=$(basename "$picture")
+  for mode in 0x11 0x4a; do
+    { byte $((mode)); cat "$picture"; } >"$out/decode/$name-$mode"
+  done
+done
+
+# package: small saver files, a fake engine program followed by a package.
+# entry NAME DATA: one entry with its data.
+entry() {
+  word 0x00977019
+  word 1
+  printf '%s' "$1"
+  head -c $((256 - ${#1})) /dev/zero
+  word ${#2}
+  printf '%s' "$2"
+}
+# saver FILE MODE ENGINE_BYTES VERSION ENTRY_FILE: the entries come ready made
+# in ENTRY_FILE, with their count and total size.
+saver() {
+  local file=$1 mode=$2 engine=$3 version=$4 entries=$5 count=$6 total=$7
+  {
+    byte "$mode"
+    head -c "$engine" /dev/zero | tr '\0' 'M'
+    word 0x00790A0F
+    word "$version"
+    word "$count"
+    word "$total"
+    cat "$entries"
+    word 0x00790A0F
+    word "$engine"
+  } >"$file"
+}
+tmp=$(mktemp)
+trap 'rm -f "$tmp"' EXIT
+
+{
+  entry Settings.ini "[General_Settings]"
+  entry Pics.cvn "[General]"
+  entry a.jpg ""
+  entry b.thu "BMthumb"
+} >"$tmp"
+saver "$out/package/plain" 0 64 1 "$tmp" 4 34
+saver "$out/package/flipped-case" 28 64 1 "$tmp" 4 34
+saver "$out/package/failing-reads" 9 64 1 "$tmp" 4 34
+saver "$out/package/other-version" 0 16 2 "$tmp" 4 34
+
+{
+  entry "../Settings.ini" "[x]"
+  entry "Settings.ini" "[General_Settings]"
+  entry "SETTINGS.INI" "[second]"
+  entry "C:evil" "x"
+  entry "dir\\name" "y"
+} >"$tmp"
+saver "$out/package/hostile-names" 4 32 1 "$tmp" 5 40
+
+: >"$tmp"
+saver "$out/package/empty" 0 8 1 "$tmp" 0 0
