@@ -43,37 +43,44 @@ cmake -S "$root" -B "$build" -G Ninja -DZEB_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDe
 cmake --build "$build" --target $(printf '%s_fuzz ' "${targets[@]}")
 
 seconds=$((minutes * 60))
-pids=()
+# One target for the given seconds. libFuzzer stops at a finding; the run
+# then goes on from the grown corpus for the time left, up to a limit of
+# findings (an input that fails at once would otherwise restart it forever).
+run_target() {
+  local t=$1 corpus="$build/corpus/$1" findings="$build/findings/$1" log="$build/$1.log"
+  local deadline=$((SECONDS + seconds)) left runs=0
+  : >"$log"
+  while left=$((deadline - SECONDS)); [ "$left" -gt 2 ] && [ "$runs" -lt 50 ]; do
+    runs=$((runs + 1))
+    nice -n 10 "$build/tools/fuzz/${t}_fuzz" -max_total_time="$left" -max_len=8192 -timeout=10 \
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" \
+      >>"$log" 2>&1 || true
+  done
+}
+
 for t in "${targets[@]}"; do
-  corpus="$build/corpus/$t" findings="$build/findings/$t"
-  mkdir -p "$corpus" "$findings"
+  mkdir -p "$build/corpus/$t" "$build/findings/$t"
   # The seeds go in the working corpus, so that a run with a grown corpus
   # still starts from them.
-  cp "$root/tools/fuzz/seeds/$t"/* "$corpus/"
+  cp "$root/tools/fuzz/seeds/$t"/* "$build/corpus/$t/"
   echo "fuzz: running ${t}_fuzz for $minutes min (log: $build/$t.log)"
-  # -fork=1 runs the inputs in a child that is restarted after a crash, so
-  # one finding does not end the run; -max_len leaves room to grow past the
-  # seeds.
-  (cd "$findings" && exec nice -n 10 "$build/tools/fuzz/${t}_fuzz" -fork=1 -ignore_crashes=1 \
-    -ignore_timeouts=1 -ignore_ooms=1 -max_total_time="$seconds" -max_len=8192 -timeout=10 \
-    -rss_limit_mb=2048 -artifact_prefix="$findings/" "$corpus" >"$build/$t.log" 2>&1) &
+done
+pids=()
+for t in "${targets[@]}"; do
+  run_target "$t" &
   pids+=($!)
 done
-status=0
-for pid in "${pids[@]}"; do wait "$pid" || status=$?; done
+for pid in "${pids[@]}"; do wait "$pid"; done
 
 echo
 for t in "${targets[@]}"; do
   log="$build/$t.log" findings="$build/findings/$t"
-  # Fork mode's status lines: "#EXECS: cov: N ft: N corp: N ... crash: N".
-  last=$(grep -E '^#[0-9]+: cov: ' "$log" | tail -n 1 || true)
-  cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
-  execs=$(sed -n 's/^#\([0-9]*\):.*/\1/p' <<<"$last")
-  corp=$(sed -n 's/.* corp: \([0-9]*\).*/\1/p' <<<"$last")
-  count=$(find "$findings" -maxdepth 1 -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \) | wc -l)
-  echo "fuzz: ${t}_fuzz: cov: ${cov:-?} corpus: ${corp:-?} execs: ${execs:-?} findings: $count (in $findings)"
+  cov=$(grep -oE ' cov: [0-9]+' "$log" | awk '{ if ($2 > m) m = $2 } END { print m + 0 }')
+  execs=$(awk '/^stat::number_of_executed_units:/ { n += $2 } END { print n + 0 }' "$log")
+  corp=$(find "$build/corpus/$t" -type f | wc -l)
+  count=$(find "$findings" -maxdepth 1 -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' -o -name 'slow-unit-*' \) | wc -l)
+  echo "fuzz: ${t}_fuzz: cov: $cov corpus: $corp files execs: $execs findings: $count (in $findings)"
   # The first line of each distinct sanitizer report in the log.
   grep -E 'runtime error:|ERROR: (AddressSanitizer|LeakSanitizer|libFuzzer)' "$log" |
     sed -E 's/^==[0-9]+==//; s/0x[0-9a-f]+/0x../g' | sort | uniq -c | sed 's/^/fuzz:   /' || true
 done
-exit $status
