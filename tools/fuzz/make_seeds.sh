@@ -61,6 +61,7 @@ trap 'rm -f "$tmp"' EXIT
 saver "$out/package/plain" 0 64 1 "$tmp" 4 34
 saver "$out/package/flipped-case" 28 64 1 "$tmp" 4 34
 saver "$out/package/failing-reads" 9 64 1 "$tmp" 4 34
+saver "$out/package/from-disk" 3 64 1 "$tmp" 4 34
 saver "$out/package/other-version" 0 16 2 "$tmp" 4 34
 
 {

@@ -1,15 +1,21 @@
 // Feeds arbitrary saver files to the package directory reader, then reads
 // every member it lists and looks members up by hostile names. The first byte
-// picks how the file is served (plainly, with reads failing after a while, or
-// with a size larger than the bytes behind it, as a file cut while it is
-// read) and which names are looked up; the rest is the saver file.
+// picks how the file is served (from memory, with reads failing after a
+// while, with a size larger than the bytes behind it as a file cut while it
+// is read, or from a file on disk) and which names are looked up; the rest is
+// the saver file.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
+#include "package/FileByteSource.h"
 #include "package/MemberName.h"
 #include "package/MemoryByteSource.h"
 #include "package/PackageFormat.h"
@@ -17,13 +23,13 @@
 
 namespace {
 
-// Serves the file through the memory source, optionally failing every read
-// after the first few or claiming more bytes than there are.
+// Serves the file through the memory source or a file source, optionally
+// failing every read after the first few or claiming more bytes than there
+// are.
 class TrickySource : public lumi::ByteSource {
  public:
-  TrickySource(std::span<const unsigned char> bytes, int readsBeforeFailing,
-               std::uint64_t extraSize)
-      : inner_(bytes), size_(bytes.size() + extraSize), readsLeft_(readsBeforeFailing) {}
+  TrickySource(lumi::ByteSource& inner, int readsBeforeFailing, std::uint64_t extraSize)
+      : inner_(inner), size_(inner.Size() + extraSize), readsLeft_(readsBeforeFailing) {}
 
   std::uint64_t Size() const override { return size_; }
   bool ReadAt(std::uint64_t offset, void* buffer, std::size_t length) override {
@@ -35,7 +41,7 @@ class TrickySource : public lumi::ByteSource {
   }
 
  private:
-  lumi::MemoryByteSource inner_;
+  lumi::ByteSource& inner_;
   std::uint64_t size_;
   int readsLeft_;  // negative: never fail
 };
@@ -87,7 +93,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     default:
       break;
   }
-  TrickySource source(file, readsBeforeFailing, extraSize);
+  lumi::MemoryByteSource memory(file);
+  lumi::FileByteSource onDisk;
+  lumi::ByteSource* inner = &memory;
+  if ((mode & 3) == 3) {
+    // One file per fuzzing process, rewritten for every input and removed
+    // when the process ends.
+    struct TempFile {
+      std::filesystem::path path =
+          std::filesystem::temp_directory_path() / ("package_fuzz-" + std::to_string(getpid()));
+      ~TempFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+      }
+    };
+    static const TempFile temp;
+    const std::filesystem::path& path = temp.path;
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+      if (!out) return 0;
+    }
+    Check(onDisk.Open(path));
+    Check(onDisk.Size() == file.size());
+    inner = &onDisk;
+  }
+  TrickySource source(*inner, readsBeforeFailing, extraSize);
   lumi::PackageDirectory directory;
   directory.Add({"left over", 1, 0, true});  // the reader starts from scratch
   const lumi::ReadOutcome outcome = lumi::ReadPackageDirectory(source, directory);
