@@ -14,11 +14,12 @@ byte() { printf "\\$(printf '%03o' "$1")"; }
 # A 32-bit little-endian word.
 word() { byte $(($1 & 255)); byte $(($1 >> 8 & 255)); byte $(($1 >> 16 & 255)); byte $(($1 >> 24 & 255)); }
 
-# decode: each test picture under two modes (the mode byte picks the resize
-# target and the colour work that follow the decode).
+# decode: each test picture under four modes (the mode byte picks the resize
+# target and the colour work that follow the decode: grey, few colours, none,
+# and the two median-cut reductions).
 for picture in "$pictures"/*.jpg "$pictures"/*.bmp; do
   name=$(basename "$picture")
-  for mode in 0x11 0x4a; do
+  for mode in 0x10 0x11 0x4a 0x42 0x03; do
     { byte $((mode)); cat "$picture"; } >"$out/decode/$name-$mode"
   done
 done
