@@ -4,6 +4,8 @@
 // while, with a size larger than the bytes behind it as a file cut while it
 // is read, or from a file on disk) and which names are looked up; the rest is
 // the saver file.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -12,8 +14,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <unistd.h>
 
 #include "package/FileByteSource.h"
 #include "package/MemberName.h"
@@ -57,7 +57,8 @@ void LookUp(const lumi::PackageDirectory& directory, std::string_view name) {
   int expected = -1;
   for (std::size_t i = 0; i < directory.Count() && expected < 0; ++i) {
     const lumi::PackageEntry& entry = directory.At(i);
-    if (entry.nameIsSafe && lumi::MemberNamesEqual(entry.name, name)) expected = static_cast<int>(i);
+    if (entry.nameIsSafe && lumi::MemberNamesEqual(entry.name, name))
+      expected = static_cast<int>(i);
   }
   Check(index == expected);
   const lumi::PackageEntry* found = directory.Find(name);
@@ -67,8 +68,10 @@ void LookUp(const lumi::PackageDirectory& directory, std::string_view name) {
 
 std::string FlipCase(std::string name) {
   for (char& c : name) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c >= 'a' && c <= 'z')
+      c = static_cast<char>(c - 'a' + 'A');
+    else if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
   }
   return name;
 }
@@ -111,7 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::filesystem::path& path = temp.path;
     {
       std::ofstream out(path, std::ios::binary | std::ios::trunc);
-      out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+      out.write(reinterpret_cast<const char*>(file.data()),
+                static_cast<std::streamsize>(file.size()));
       if (!out) return 0;
     }
     Check(onDisk.Open(path));
@@ -148,10 +152,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Names from the file itself, in other letter cases and cut short, and
   // names that try to leave the extraction folder.
-  static const std::string_view kHostile[] = {
-      "", ".", "..", "../Settings.ini", "..\\Settings.ini", "C:Settings.ini", "C:\\x",
-      "/etc/passwd", "Pics.cvn/", "settings.ini", "PICS.CVN", std::string_view("a\0b", 3),
-      "\xC4\xE4.jpg", "....", ".hidden", "a..b"};
+  static const std::string_view kHostile[] = {"",
+                                              ".",
+                                              "..",
+                                              "../Settings.ini",
+                                              "..\\Settings.ini",
+                                              "C:Settings.ini",
+                                              "C:\\x",
+                                              "/etc/passwd",
+                                              "Pics.cvn/",
+                                              "settings.ini",
+                                              "PICS.CVN",
+                                              std::string_view("a\0b", 3),
+                                              "\xC4\xE4.jpg",
+                                              "....",
+                                              ".hidden",
+                                              "a..b"};
   for (std::string_view name : kHostile) LookUp(directory, name);
   for (const lumi::PackageEntry& entry : directory.Entries()) {
     LookUp(directory, entry.name);

@@ -62,8 +62,9 @@ Bytes GreyJpeg(const std::vector<int>& dcDiffs, bool progressive, unsigned dcQua
   for (std::uint8_t size = 0; size < 16; ++size) dcTable.push_back(size);
   Segment(out, 0xC4, dcTable);
   Segment(out, 0xC4, {0x10, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00});
-  Segment(out, 0xDA, {1, 1, 0x00, 0, static_cast<std::uint8_t>(progressive ? 0 : 63),
-                      static_cast<std::uint8_t>(shift)});
+  Segment(out, 0xDA,
+          {1, 1, 0x00, 0, static_cast<std::uint8_t>(progressive ? 0 : 63),
+           static_cast<std::uint8_t>(shift)});
   BitWriter bits;
   for (int diff : dcDiffs) {
     const unsigned magnitude = static_cast<unsigned>(diff < 0 ? -diff : diff);
@@ -71,8 +72,8 @@ Bytes GreyJpeg(const std::vector<int>& dcDiffs, bool progressive, unsigned dcQua
     while (size < 16 && (magnitude >> size) != 0) ++size;
     bits.Put(static_cast<unsigned>(size), 5);
     if (size > 0) {
-      const unsigned low = diff < 0 ? static_cast<unsigned>(diff + (1 << size) - 1)
-                                    : static_cast<unsigned>(diff);
+      const unsigned low =
+          diff < 0 ? static_cast<unsigned>(diff + (1 << size) - 1) : static_cast<unsigned>(diff);
       bits.Put(low, size);
     }
     if (!progressive) bits.Put(0, 1);  // end of block
