@@ -48,12 +48,13 @@ seconds=$((minutes * 60))
 # findings (an input that fails at once would otherwise restart it forever).
 run_target() {
   local t=$1 corpus="$build/corpus/$1" findings="$build/findings/$1" log="$build/$1.log"
-  local deadline=$((SECONDS + seconds)) left runs=0
+  local deadline=$((SECONDS + seconds)) left runs=0 dict=()
+  [ -f "$root/tools/fuzz/$t.dict" ] && dict=(-dict="$root/tools/fuzz/$t.dict")
   : >"$log"
   while left=$((deadline - SECONDS)); [ "$left" -gt 2 ] && [ "$runs" -lt 50 ]; do
     runs=$((runs + 1))
     nice -n 10 "$build/tools/fuzz/${t}_fuzz" -max_total_time="$left" -max_len=8192 -timeout=10 \
-      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" \
+      -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" -artifact_prefix="$findings/" "$corpus" \
       >>"$log" 2>&1 || true
   done
 }

@@ -24,6 +24,32 @@ for picture in "$pictures"/*.jpg "$pictures"/*.bmp; do
   done
 done
 
+# decode: the kinds of file the test pictures leave out, small, made with
+# ImageMagick: bitmaps of every depth and layout the decoder reads, and JPEGs
+# with other sampling, four components, and progressive scans with restarts.
+if command -v convert >/dev/null; then
+  made=$(mktemp -d)
+  gradient=(-size 16x12 gradient:red-blue)
+  convert "${gradient[@]}" -type TrueColor BMP3:"$made/rgb24.bmp"
+  convert "${gradient[@]}" -type TrueColorAlpha -define bmp:format=bmp4 BMP:"$made/rgba32.bmp"
+  convert "${gradient[@]}" -define bmp:subtype=RGB565 BMP:"$made/rgb565.bmp"
+  convert "${gradient[@]}" -colors 16 -type Palette BMP3:"$made/palette16.bmp"
+  convert "${gradient[@]}" -monochrome BMP3:"$made/mono.bmp"
+  convert "${gradient[@]}" -sampling-factor 4:1:1 -quality 80 "$made/sampled411.jpg"
+  convert "${gradient[@]}" -sampling-factor 1x2 -quality 90 "$made/sampled440.jpg"
+  convert "${gradient[@]}" -colorspace CMYK -quality 80 "$made/cmyk.jpg"
+  convert "${gradient[@]}" -interlace Plane -sampling-factor 2x2 \
+    -define jpeg:restart-interval=1 -quality 60 "$made/progressive-restart.jpg"
+  mode=0x10
+  for picture in "$made"/*; do
+    { byte $((mode)); cat "$picture"; } >"$out/decode/$(basename "$picture")-$mode"
+    mode=$([ $mode = 0x10 ] && echo 0x42 || echo 0x10)
+  done
+  rm -rf "$made"
+else
+  echo "make_seeds: no ImageMagick (convert); only the test pictures become decode seeds" >&2
+fi
+
 # package: small saver files, a fake engine program followed by a package.
 # entry NAME DATA: one entry with its data.
 entry() {
