@@ -1936,6 +1936,12 @@ typedef struct
    stbi__huffman huff_ac[4];
    stbi__uint16 dequant[4][64];
    stbi__int16 fast_ac[4][1 << FAST_BITS];
+   // zeb: the tables this file has defined so far, one bit each: DC Huffman
+   // tables 0-3, AC Huffman tables 4-7, quantisation tables 8-11. This
+   // structure is allocated without clearing for every picture, so a table
+   // the file never defined holds whatever that memory held before, often
+   // the previous picture's table.
+   int zeb_defined;
 
 // sizes for components, interleaved MCUs
    int img_h_max, img_v_max;
@@ -3103,6 +3109,7 @@ static int stbi__process_marker(stbi__jpeg *z, int m)
 
             for (i=0; i < 64; ++i)
                z->dequant[t][stbi__jpeg_dezigzag[i]] = (stbi__uint16)(sixteen ? stbi__get16be(z->s) : stbi__get8(z->s));
+            z->zeb_defined |= 1 << (8 + t);
             L -= (sixteen ? 129 : 65);
          }
          return L==0;
@@ -3132,6 +3139,7 @@ static int stbi__process_marker(stbi__jpeg *z, int m)
                v[i] = stbi__get8(z->s);
             if (tc != 0)
                stbi__build_fast_ac(z->fast_ac[th], z->huff_ac + th);
+            z->zeb_defined |= 1 << (4 * tc + th);
             L -= n;
          }
          return L==0;
@@ -3217,6 +3225,18 @@ static int stbi__process_scan_header(stbi__jpeg *z)
          if (z->succ_high != 0 || z->succ_low != 0) return stbi__err("bad SOS","Corrupt JPEG");
          z->spec_end = 63;
       }
+   }
+
+   // zeb: every table this scan decodes with must have been defined by the
+   // file; otherwise the decoder would read a previous picture's tables (or
+   // never-written memory) as codes, symbols and quantisers.
+   for (i=0; i < z->scan_n; ++i) {
+      int w = z->order[i];
+      int dc = z->spec_start == 0 && (!z->progressive || z->succ_high == 0);
+      int ac = !z->progressive || z->spec_start != 0;
+      if (dc && !(z->zeb_defined & (1 << z->img_comp[w].hd))) return stbi__err("undefined DC huff","Corrupt JPEG");
+      if (ac && !(z->zeb_defined & (1 << (4 + z->img_comp[w].ha)))) return stbi__err("undefined AC huff","Corrupt JPEG");
+      if (!(z->zeb_defined & (1 << (8 + z->img_comp[w].tq)))) return stbi__err("undefined DQT","Corrupt JPEG");
    }
 
    return 1;
@@ -3349,6 +3369,7 @@ static int stbi__decode_jpeg_header(stbi__jpeg *z, int scan)
 {
    int m;
    z->jfif = 0;
+   z->zeb_defined = 0;
    z->app14_color_transform = -1; // valid values are 0,1,2
    z->marker = STBI__MARKER_none; // initialize cached marker to empty
    m = stbi__get_marker(z);

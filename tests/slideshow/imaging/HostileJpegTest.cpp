@@ -1,11 +1,13 @@
 // Hostile JPEG files, made here bit by bit: a grey picture one block high
 // whose blocks carry chosen DC differences, which the decoder adds up and
-// scales. Values no real picture has must be refused, not overflowed.
+// scales. Values no real picture has must be refused, not overflowed, and so
+// must scans that decode with tables the file never defined.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
+#include "TestPictures.h"
 #include "imaging/ImagingApi.h"
 
 namespace lumi::imaging::test {
@@ -45,15 +47,20 @@ void Segment(Bytes& out, std::uint8_t marker, const Bytes& body) {
   out.insert(out.end(), body.begin(), body.end());
 }
 
+constexpr int kWithoutAcTable = 1;
+constexpr int kWithoutQuantTable = 2;
+
 // One grey 8-pixel-high row of blocks, one block per DC difference. Baseline
 // files use dcQuant as the DC quantiser (16-bit table) and end every block at
-// once; progressive ones hold a single DC scan scaled by 2^shift.
-Bytes GreyJpeg(const std::vector<int>& dcDiffs, bool progressive, unsigned dcQuant, int shift = 0) {
+// once; progressive ones hold a single DC scan scaled by 2^shift. without
+// leaves tables out.
+Bytes GreyJpeg(const std::vector<int>& dcDiffs, bool progressive, unsigned dcQuant, int shift = 0,
+               int without = 0) {
   const unsigned width = 8 * static_cast<unsigned>(dcDiffs.size());
   Bytes out = {0xFF, 0xD8};
   Bytes quant = {0x10, static_cast<std::uint8_t>(dcQuant >> 8), static_cast<std::uint8_t>(dcQuant)};
   for (int i = 1; i < 64; ++i) quant.insert(quant.end(), {0, 1});
-  Segment(out, 0xDB, quant);
+  if (!(without & kWithoutQuantTable)) Segment(out, 0xDB, quant);
   Segment(out, progressive ? 0xC2 : 0xC0,
           {8, 0, 8, static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width), 1, 1,
            0x11, 0});
@@ -61,7 +68,8 @@ Bytes GreyJpeg(const std::vector<int>& dcDiffs, bool progressive, unsigned dcQua
   Bytes dcTable = {0x00, 0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   for (std::uint8_t size = 0; size < 16; ++size) dcTable.push_back(size);
   Segment(out, 0xC4, dcTable);
-  Segment(out, 0xC4, {0x10, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00});
+  if (!(without & kWithoutAcTable))
+    Segment(out, 0xC4, {0x10, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00});
   Segment(out, 0xDA,
           {1, 1, 0x00, 0, static_cast<std::uint8_t>(progressive ? 0 : 63),
            static_cast<std::uint8_t>(shift)});
@@ -120,6 +128,22 @@ TEST(HostileJpeg, DcValuesOutOfRangeAreRefused) {
   ASSERT_EQ(ImgQueryMemory(hostile.data(), hostile.size(), &info), kImgOk);
   EXPECT_EQ(info.width, 16);
   EXPECT_EQ(info.height, 8);
+}
+
+TEST(HostileJpeg, ScansWithUndefinedTablesAreRefused) {
+  // A real picture first, so that the decoder's fresh working memory is
+  // likely to hold its tables: a file that leaves one out must not find it.
+  EXPECT_TRUE(Decodes(ReadDataFile("baseline420.jpg")));
+  EXPECT_FALSE(Decodes(GreyJpeg({5, 6}, false, 1, 0, kWithoutAcTable)));
+  EXPECT_FALSE(Decodes(GreyJpeg({5, 6}, false, 1, 0, kWithoutQuantTable)));
+  EXPECT_FALSE(Decodes(GreyJpeg({5, 6}, true, 1, 0, kWithoutQuantTable)));
+  // A progressive DC scan decodes no AC codes, so it needs no AC table.
+  EXPECT_TRUE(Decodes(GreyJpeg({5, 6}, true, 1, 0, kWithoutAcTable)));
+  // The fuzzer's find: a progressive scan that uses an AC table the file
+  // defines only later. Fuzzing after other pictures, the decoder took a
+  // symbol from before the start of the stale table.
+  EXPECT_TRUE(Decodes(ReadDataFile("progressive.jpg")));
+  EXPECT_FALSE(Decodes(ReadDataFile("hostile/huffman-symbol-before-table.jpg")));
 }
 
 }  // namespace
