@@ -42,6 +42,9 @@ static void stbi__YCbCr_to_RGB_simd(unsigned char* out, const unsigned char* y,
 #define stbi__YCbCr_to_RGB_simd(...) StbYCbCrToFourBytes(__VA_ARGS__)
 #endif
 #include <stb_image.h>
+#if !defined(STBI_ZEB_PATCHES)
+#error "the decoder must be our copy in third_party/stb, which refuses hostile JPEG blocks"
+#endif
 #if defined(__SSE2__)
 #undef stbi__YCbCr_to_RGB_simd
 #if !defined(STBI_SSE2)
