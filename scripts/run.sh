@@ -42,6 +42,17 @@ zeb_start_xvfb 1024x768x24 || exit 1
 trap zeb_stop_all EXIT
 zeb_start_wine
 shot() { xwd -root -silent | convert xwd:- "$1"; }
+# Captures the screen into $frames as FIRST.xwd .. LAST.xwd, PAUSE seconds apart.
+frames="$out/frames"
+capture() {
+  rm -rf "$frames"
+  mkdir -p "$frames"
+  local i
+  for i in $(seq "$1" "$2"); do
+    xwd -root -silent -out "$frames/$i.xwd"
+    sleep "$3"
+  done
+}
 
 xdotool mousemove 512 384
 # Start a few seconds into the scene so that the fly is already on its way in.
@@ -52,13 +63,7 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 sleep 1.5
-frames="$out/frames"
-rm -rf "$frames"
-mkdir -p "$frames"
-for i in $(seq 1000 1220); do
-  xwd -root -silent -out "$frames/$i.xwd"
-  sleep 0.04
-done
+capture 1000 1220 0.04
 convert "xwd:$frames/1000.xwd" "$out/saver.png"
 convert "xwd:$frames/1220.xwd" "$out/saver-later.png"
 # Every other frame at half size keeps the animation within ImageMagick's memory limits.
@@ -87,13 +92,7 @@ shot "$out/slideshow-saver.png"
 # The change to the second picture (the first stands for 12 seconds), frame
 # by frame, for a short GIF of an effect at work.
 sleep 5
-frames="$out/frames"
-rm -rf "$frames"
-mkdir -p "$frames"
-for i in $(seq 100 189); do
-  xwd -root -silent -out "$frames/$i.xwd"
-  sleep 0.05
-done
+capture 100 189 0.05
 for f in "$frames"/*.xwd; do convert "xwd:$f" -scale 50% "${f%.xwd}.png"; done
 convert -delay 10 -loop 0 "$frames"/*.png -layers RemoveDups -layers Optimize \
   "$out/slideshow-effect.gif"
