@@ -4,8 +4,8 @@
 #include <system_error>
 #include <tuple>
 
-#include "package/MemberName.h"
-#include "package/PackageWriter.h"
+#include "slideshow/engine/package/MemberName.h"
+#include "slideshow/engine/package/PackageWriter.h"
 
 namespace lumipack {
 namespace {
@@ -59,8 +59,7 @@ bool CollectMembers(const fs::path& folder, std::vector<MemberFile>& members, st
         member.name = path.filename().string();
         member.path = path;
         if (member.name.size() >= 256) {
-          return Fail(error,
-                      "file name too long for a member (at most 255 bytes): " + member.name);
+          return Fail(error, "file name too long for a member (at most 255 bytes): " + member.name);
         }
         if (std::string reason = lumi::PackageWriter::CheckName(member.name); !reason.empty()) {
           return Fail(error, reason + ": " + member.name);
