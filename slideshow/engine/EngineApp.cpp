@@ -7,8 +7,10 @@
 #include "slideshow/engine/EngineCommandLine.h"
 #include "slideshow/engine/QuickNote.h"
 #include "slideshow/engine/StartupTrace.h"
+#include "slideshow/engine/collection/CollectionKeys.h"
 #include "slideshow/engine/collection/CollectionList.h"
 #include "slideshow/engine/pipeline/DesktopSettings.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/engine/settings/SystemFacts.h"
 
@@ -49,10 +51,10 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
 
   package_.OpenSelf();
   StartupMark("package opened");
-  settingsPath_ = package_.ExtractMember("settings.ini");
+  settingsPath_ = package_.ExtractMember(settings_file::kMemberName);
   GetSaverSettings().SetPackageSettingsFile(settingsPath_, *this);
   StartupMark("settings loaded");
-  collectionPath_ = package_.ExtractMember("pics.cvn");
+  collectionPath_ = package_.ExtractMember(collection_file::kMemberName);
   GetCollectionList().Add(collectionPath_);
   StartupMark("collection added");
 
