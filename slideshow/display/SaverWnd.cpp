@@ -8,10 +8,10 @@
 #include "slideshow/display/show/SoundRequestMessage.h"
 #include "slideshow/engine/EngineApp.h"
 #include "slideshow/engine/StartupTrace.h"
+#include "slideshow/engine/pipeline/DesktopSettings.h"
 #include "slideshow/engine/pipeline/ImageProcessor.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "slideshow/engine/settings/SaverSettings.h"
-#include "slideshow/viewer/DesktopSettings.h"
 #include "slideshow/viewer/ProcessingDlg.h"
 
 namespace lumi {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "package/ByteSource.h"
-#include "package/PackageReader.h"
+#include "slideshow/engine/package/ByteSource.h"
+#include "slideshow/engine/package/PackageReader.h"
 
 namespace lumi {
 namespace {
@@ -92,8 +92,9 @@ bool CBoundPackage::Open(const std::string& path) {
   if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
     return Fail("Package does not exist.", path);
   }
-  file_ = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  file_ = CreateFileA(path.c_str(), GENERIC_READ,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file_ == INVALID_HANDLE_VALUE) return Fail("Cannot open package.", path);
   FileSource source(file_);
   switch (ReadPackageDirectory(source, directory_)) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "package/PackageDirectory.h"
+#include "slideshow/engine/package/PackageDirectory.h"
 
 namespace lumi {
 

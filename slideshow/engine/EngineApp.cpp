@@ -4,15 +4,15 @@
 #include <memory>
 #include <vector>
 
-#include "slideshow/display/SaverWnd.h"
 #include "slideshow/engine/EngineCommandLine.h"
 #include "slideshow/engine/QuickNote.h"
 #include "slideshow/engine/StartupTrace.h"
+#include "slideshow/engine/collection/CollectionKeys.h"
 #include "slideshow/engine/collection/CollectionList.h"
+#include "slideshow/engine/pipeline/DesktopSettings.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/engine/settings/SystemFacts.h"
-#include "slideshow/viewer/DesktopSettings.h"
-#include "slideshow/viewer/ViewerDlg.h"
 
 namespace lumi {
 namespace {
@@ -39,8 +39,10 @@ void CEngineApp::ShowMessage(const std::string& text) const {
   MessageBoxA(nullptr, text.c_str(), title_.c_str(), MB_OK);
 }
 
-bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine) {
+bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine,
+                              EngineFrontEnd& frontEnd) {
   instance_ = instance;
+  frontEnd_ = &frontEnd;
   title_ = ProgramTitle(instance);
   commandLine_ = ArgumentsOf(commandLine);
   package_.SetReporter([this](const std::string& text) { ShowMessage(text); });
@@ -49,10 +51,10 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
 
   package_.OpenSelf();
   StartupMark("package opened");
-  settingsPath_ = package_.ExtractMember("settings.ini");
+  settingsPath_ = package_.ExtractMember(settings_file::kMemberName);
   GetSaverSettings().SetPackageSettingsFile(settingsPath_, *this);
   StartupMark("settings loaded");
-  collectionPath_ = package_.ExtractMember("pics.cvn");
+  collectionPath_ = package_.ExtractMember(collection_file::kMemberName);
   GetCollectionList().Add(collectionPath_);
   StartupMark("collection added");
 
@@ -73,28 +75,15 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
 
   if (switches.configure) {
     CDesktopSettings(GetSaverSettings()).InstallAsSystemSaver(true);
-    CViewerDlg viewer(instance, title_);
-    viewer.DoModal(nullptr);
+    frontEnd.RunViewer(instance, title_);
     return false;
   }
-  const SaverShowTies ties{GetSaverSettings(), GetCollectionList(), *this, *this};
-  if (switches.saver) {
-    auto wnd = std::make_unique<CSaverWnd>(instance, ties);
-    StartupMark("window object");
-    if (!wnd->Create()) return false;
-    StartupMark("window created");
-    wnd.release()->Start();  // the window owns its object now
-    StartupMark("started");
-    return true;
-  }
+  if (switches.saver) return frontEnd.StartSaver(instance, nullptr);
   if (switches.previewWindow) {
     if (switches.previewHandle <= 0) return false;
-    HWND parent = reinterpret_cast<HWND>(static_cast<INT_PTR>(switches.previewHandle));
-    auto wnd = std::make_unique<CSaverWnd>(instance, ties, parent);
-    if (!wnd->Create()) return false;
     // A preview window lives until the program ends with its host.
-    wnd.release()->Start();
-    return true;
+    return frontEnd.StartSaver(
+        instance, reinterpret_cast<HWND>(static_cast<INT_PTR>(switches.previewHandle)));
   }
   return false;
 }
@@ -104,7 +93,9 @@ int CEngineApp::Run() {
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     // Switching windows, the task list and starting the saver again are
     // kept from a running saver.
-    if (msg.message == WM_SYSCOMMAND && CSaverWnd::IsSwallowedSysCommand(msg.wParam)) continue;
+    if (msg.message == WM_SYSCOMMAND && frontEnd_ && frontEnd_->IsSwallowedSysCommand(msg.wParam)) {
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "slideshow/engine/BoundPackage.h"
+#include "slideshow/engine/EngineFrontEnd.h"
 #include "slideshow/engine/PackageFiles.h"
 #include "slideshow/engine/pipeline/PackageMemberSource.h"
 
@@ -23,8 +24,9 @@ class CEngineApp final : public PackageFiles, public PackageMemberSource {
  public:
   static CEngineApp& Instance();
 
-  // Runs start-up; true when the program should run its message loop.
-  bool InitInstance(HINSTANCE instance, const std::string& commandLine);
+  // Runs start-up; true when the program should run its message loop. The
+  // front end opens the windows and must outlive the message loop.
+  bool InitInstance(HINSTANCE instance, const std::string& commandLine, EngineFrontEnd& frontEnd);
   // The message loop, until the main window has gone.
   int Run();
 
@@ -58,6 +60,7 @@ class CEngineApp final : public PackageFiles, public PackageMemberSource {
   std::string registryProfile_;
   int previewMode_ = 0;
   CBoundPackage package_;
+  EngineFrontEnd* frontEnd_ = nullptr;
 };
 
 }  // namespace lumi

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "package/PackageWriter.h"
 #include "slideshow/engine/BoundPackage.h"
+#include "slideshow/engine/package/PackageWriter.h"
 
 namespace {
 
@@ -28,8 +28,9 @@ int main() {
   members.push_back({"Pics.cvn", std::string(9000, 'p')});
   for (int i = 0; i < 118; ++i) {
     bool picture = i < 60;
-    members.push_back({(picture ? "Picture" : "Thumb") + std::to_string(i) + (picture ? ".jpg" : ".thu"),
-                       std::string(picture ? 90000 + 997 * i : 4318, static_cast<char>('a' + i % 26))});
+    members.push_back(
+        {(picture ? "Picture" : "Thumb") + std::to_string(i) + (picture ? ".jpg" : ".thu"),
+         std::string(picture ? 90000 + 997 * i : 4318, static_cast<char>('a' + i % 26))});
   }
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
@@ -53,8 +54,8 @@ int main() {
   QueryPerformanceCounter(&t0);
   for (int i = 0; i < rounds; ++i) package.Open(path);
   QueryPerformanceCounter(&t1);
-  std::printf("open with 120 entries: %.1f us (mean of %d), %d entries\n", Microseconds(t0, t1) / rounds,
-              rounds, package.EntryCount());
+  std::printf("open with 120 entries: %.1f us (mean of %d), %d entries\n",
+              Microseconds(t0, t1) / rounds, rounds, package.EntryCount());
   std::uint32_t size = 0;
   QueryPerformanceCounter(&t0);
   for (int i = 0; i < rounds; ++i) package.ReadMember("Picture59.jpg", &size);

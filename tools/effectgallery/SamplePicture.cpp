@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace gallery {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace img = lumi::imaging;
 

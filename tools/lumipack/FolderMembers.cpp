@@ -4,8 +4,10 @@
 #include <system_error>
 #include <tuple>
 
-#include "package/MemberName.h"
-#include "package/PackageWriter.h"
+#include "slideshow/engine/collection/CollectionKeys.h"
+#include "slideshow/engine/package/MemberName.h"
+#include "slideshow/engine/package/PackageWriter.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 
 namespace lumipack {
 namespace {
@@ -24,8 +26,8 @@ std::string Folded(const std::string& name) {
 // order does not depend on the file system, with the exact bytes as tie-break.
 auto OrderKey(const MemberFile& member) {
   int rank = 2;
-  if (lumi::MemberNamesEqual(member.name, kSettingsName)) rank = 0;
-  if (lumi::MemberNamesEqual(member.name, kCollectionName)) rank = 1;
+  if (lumi::MemberNamesEqual(member.name, lumi::settings_file::kMemberName)) rank = 0;
+  if (lumi::MemberNamesEqual(member.name, lumi::collection_file::kMemberName)) rank = 1;
   return std::make_tuple(rank, Folded(member.name), member.name);
 }
 
@@ -59,8 +61,7 @@ bool CollectMembers(const fs::path& folder, std::vector<MemberFile>& members, st
         member.name = path.filename().string();
         member.path = path;
         if (member.name.size() >= 256) {
-          return Fail(error,
-                      "file name too long for a member (at most 255 bytes): " + member.name);
+          return Fail(error, "file name too long for a member (at most 255 bytes): " + member.name);
         }
         if (std::string reason = lumi::PackageWriter::CheckName(member.name); !reason.empty()) {
           return Fail(error, reason + ": " + member.name);
@@ -84,10 +85,12 @@ bool CollectMembers(const fs::path& folder, std::vector<MemberFile>& members, st
     }
   }
   if (members.empty() || std::get<0>(OrderKey(members[0])) != 0) {
-    return Fail(error, std::string("folder has no ") + kSettingsName + ": " + folder.string());
+    return Fail(error, std::string("folder has no ") + lumi::settings_file::kMemberName + ": " +
+                           folder.string());
   }
   if (members.size() < 2 || std::get<0>(OrderKey(members[1])) != 1) {
-    return Fail(error, std::string("folder has no ") + kCollectionName + ": " + folder.string());
+    return Fail(error, std::string("folder has no ") + lumi::collection_file::kMemberName + ": " +
+                           folder.string());
   }
   return true;
 }

@@ -8,10 +8,6 @@
 
 namespace lumipack {
 
-// The two members the engine looks up by name in every package.
-inline constexpr char kSettingsName[] = "Settings.ini";
-inline constexpr char kCollectionName[] = "Pics.cvn";
-
 // Calls visit for every regular file directly in folder, in the order the
 // file system lists them, until visit answers false (having set error). False
 // also, with a one-line reason, when the folder is missing or cannot be read.

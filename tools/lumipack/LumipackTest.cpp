@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "Lumipack.h"
-#include "package/FileByteSource.h"
-#include "package/PackageReader.h"
+#include "slideshow/engine/package/FileByteSource.h"
+#include "slideshow/engine/package/PackageReader.h"
 
 namespace lumipack {
 namespace {

@@ -1,8 +1,8 @@
 #include "PackageLister.h"
 
-#include "package/FileByteSource.h"
-#include "package/PackageFormat.h"
-#include "package/PackageReader.h"
+#include "slideshow/engine/package/FileByteSource.h"
+#include "slideshow/engine/package/PackageFormat.h"
+#include "slideshow/engine/package/PackageReader.h"
 
 namespace lumipack {
 

@@ -1,9 +1,14 @@
 #include "PhotoContent.h"
 
 #include "PhotoNames.h"
+#include "slideshow/engine/collection/CollectionKeys.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 
 namespace lumipack {
 namespace {
+
+namespace settings = lumi::settings_file;
+namespace collection = lumi::collection_file;
 
 // The platform's private-profile reader wants CRLF line ends; a blank line
 // between sections keeps the file readable by people.
@@ -25,65 +30,65 @@ class IniText {
 
 void EmptyPlayList(IniText& ini, const char* section) {
   ini.Section(section);
-  ini.Key("FileCount", 0);
-  ini.Key("LoopPlayList", 1);
-  ini.Key("ShufflePlayList", 1);
-  ini.Key("SelectOneFromPlayList", 0);
+  ini.Key(settings::kPlayListFileCount, 0);
+  ini.Key(settings::kPlayListLoop, 1);
+  ini.Key(settings::kPlayListShuffle, 1);
+  ini.Key(settings::kPlayListSelectOne, 0);
 }
 
 }  // namespace
 
 std::string PhotoSettingsIni(const std::string& title) {
   IniText ini;
-  ini.Section("General_Settings");
-  ini.Key("Title", title);
-  ini.Key("Custom_Heading", title);
-  ini.Key("Custom_Text", "");
-  ini.Key("Custom_Graphic", "");
+  ini.Section(settings::kGeneralSection);
+  ini.Key(settings::kTitle, title);
+  ini.Key(settings::kCustomHeading, title);
+  ini.Key(settings::kCustomText, "");
+  ini.Key(settings::kCustomGraphic, "");
   // "http://" alone means no link; an absent key would send the viewer's
   // information button to the engine's own site instead.
-  ini.Key("Information_Hyperlink", "http://");
-  ini.Key("Information_Document", "");
+  ini.Key(settings::kInformationHyperlink, "http://");
+  ini.Key(settings::kInformationDocument, "");
   // The photos are the user's own: no maker's copyright line in the About box.
-  ini.Key("Copyright", "");
-  ini.Key("AboutBoxText", title);
-  ini.Key("Display_Order", "Random Order");
-  ini.Key("Show_Captions", 0);
-  ini.Key("Enlarge_Image", 1);
+  ini.Key(settings::kCopyright, "");
+  ini.Key(settings::kAboutBoxText, title);
+  ini.Key(settings::kDisplayOrder, settings::kRandomOrder);
+  ini.Key(settings::kShowCaptions, 0);
+  ini.Key(settings::kEnlargeImage, 1);
   // A portrait repeated across a landscape screen looks broken; centred on
   // black it looks like a photo.
-  ini.Key("Tile_Image", 0);
-  ini.Key("Use_Effects", 1);
-  ini.Key("Message_ShowRandom", 1);
-  ini.Key("Message_Frequency", 0);
+  ini.Key(settings::kTileImage, 0);
+  ini.Key(settings::kUseEffects, 1);
+  ini.Key(settings::kMessageShowRandom, 1);
+  ini.Key(settings::kMessageFrequency, 0);
 
-  ini.Section("Messages");
-  ini.Key("Count", 0);
-  EmptyPlayList(ini, "SPL_AppStartup");
-  EmptyPlayList(ini, "SPL_SSRun");
+  ini.Section(settings::kMessagesSection);
+  ini.Key(settings::kMessageCount, 0);
+  EmptyPlayList(ini, settings::kStartupPlayList);
+  EmptyPlayList(ini, settings::kSaverPlayList);
   return ini.Text();
 }
 
 std::string PhotoCollectionIni(const std::string& title, const std::vector<PhotoEntry>& photos) {
   IniText ini;
-  ini.Section("General");
-  ini.Key("Count", static_cast<int>(photos.size()));
-  ini.Key("Title", title);
-  ini.Key("Active", 1);
-  ini.Key("ID", 1);
-  ini.Key("Version", 1);
+  ini.Section(collection::kGeneralSection);
+  ini.Key(collection::kCount, static_cast<int>(photos.size()));
+  ini.Key(collection::kTitle, title);
+  ini.Key(collection::kActive, 1);
+  ini.Key(collection::kId, 1);
+  ini.Key(collection::kVersion, 1);
   for (std::size_t i = 0; i < photos.size(); ++i) {
     const PhotoEntry& photo = photos[i];
-    ini.Section("Picture" + std::to_string(i + 1));
-    ini.Key("ID", static_cast<int>(i + 1));
-    ini.Key("Version", 1);
-    ini.Key("Name", photo.imageName);
-    ini.Key("Title", photo.title);
-    ini.Key("Image", photo.imageName);
-    ini.Key("Thumb", photo.thumbName);
-    ini.Key("Media_Width", photo.width);
-    ini.Key("Media_Height", photo.height);
-    ini.Key("IsRemoved", 0);
+    ini.Section(collection::PictureSection(static_cast<int>(i + 1)));
+    ini.Key(collection::kPictureId, static_cast<int>(i + 1));
+    ini.Key(collection::kPictureVersion, 1);
+    ini.Key(collection::kPictureName, photo.imageName);
+    ini.Key(collection::kPictureTitle, photo.title);
+    ini.Key(collection::kPictureImage, photo.imageName);
+    ini.Key(collection::kPictureThumb, photo.thumbName);
+    ini.Key(collection::kPictureMediaWidth, photo.width);
+    ini.Key(collection::kPictureMediaHeight, photo.height);
+    ini.Key(collection::kPictureIsRemoved, 0);
   }
   return ini.Text();
 }

@@ -6,7 +6,7 @@
 
 #include "PhotoNames.h"
 #include "PhotoThumbnail.h"
-#include "package/MemberName.h"
+#include "slideshow/engine/package/MemberName.h"
 
 namespace lumipack {
 namespace {

@@ -10,6 +10,8 @@
 #include "PhotoNames.h"
 #include "PhotoThumbnail.h"
 #include "SaverBuilder.h"
+#include "slideshow/engine/collection/CollectionKeys.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 
 namespace lumipack {
 namespace {
@@ -188,8 +190,9 @@ bool BuildPhotoSaver(const fs::path& engine, const fs::path& out, const fs::path
   }
   std::string saverTitle = IniValue(title);
   if (saverTitle.empty()) saverTitle = DefaultTitle(folder);
-  members[0] = InMemory(kSettingsName, PhotoSettingsIni(saverTitle));
-  members[1] = InMemory(kCollectionName, PhotoCollectionIni(saverTitle, entries));
+  members[0] = InMemory(lumi::settings_file::kMemberName, PhotoSettingsIni(saverTitle));
+  members[1] =
+      InMemory(lumi::collection_file::kMemberName, PhotoCollectionIni(saverTitle, entries));
   if (!WriteSaver(engine, out, members, error)) return false;
   report.packed = entries.size();
   return true;

@@ -11,10 +11,10 @@
 
 #include "Lumipack.h"
 #include "PhotoSaver.h"
-#include "imaging/ImagingApi.h"
-#include "package/FileByteSource.h"
-#include "package/MemberName.h"
-#include "package/PackageReader.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
+#include "slideshow/engine/package/FileByteSource.h"
+#include "slideshow/engine/package/MemberName.h"
+#include "slideshow/engine/package/PackageReader.h"
 
 #ifdef _WIN32
 #include "slideshow/engine/collection/PictureCollection.h"

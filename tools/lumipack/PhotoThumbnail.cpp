@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumipack {
 namespace {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "FolderMembers.h"
-#include "package/FileByteSource.h"
-#include "package/MemoryByteSource.h"
-#include "package/PackageFormat.h"
-#include "package/PackageWriter.h"
+#include "slideshow/engine/package/FileByteSource.h"
+#include "slideshow/engine/package/MemoryByteSource.h"
+#include "slideshow/engine/package/PackageFormat.h"
+#include "slideshow/engine/package/PackageWriter.h"
 
 namespace lumipack {
 namespace {

@@ -4,8 +4,13 @@
 
 #include "IniText.h"
 #include "Scenes.h"
+#include "slideshow/engine/collection/CollectionKeys.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 
 namespace samplegen {
+
+namespace settings = lumi::settings_file;
+namespace collection = lumi::collection_file;
 
 const char kSaverTitle[] = "Lumishow Sample Saver";
 const char kCopyright[] = "Copyright (c) 2026 The Lumishow Team";
@@ -33,12 +38,12 @@ std::string Name(std::size_t index, const char* extension) {
 
 void PlayList(IniText& ini, const char* section, bool loop, bool shuffle, bool selectOne) {
   ini.Section(section);
-  ini.Key("FileCount", 2);
-  ini.Key("LoopPlayList", loop ? 1 : 0);
-  ini.Key("ShufflePlayList", shuffle ? 1 : 0);
-  ini.Key("SelectOneFromPlayList", selectOne ? 1 : 0);
-  ini.Key("1", kDaybreakName);
-  ini.Key("2", kStarlightName);
+  ini.Key(settings::kPlayListFileCount, 2);
+  ini.Key(settings::kPlayListLoop, loop ? 1 : 0);
+  ini.Key(settings::kPlayListShuffle, shuffle ? 1 : 0);
+  ini.Key(settings::kPlayListSelectOne, selectOne ? 1 : 0);
+  ini.Key(settings::PlayListFileKey(1), kDaybreakName);
+  ini.Key(settings::PlayListFileKey(2), kStarlightName);
 }
 
 }  // namespace
@@ -74,69 +79,70 @@ std::string ThumbName(std::size_t index) { return Name(index, "thu"); }
 
 std::string SettingsIni() {
   IniText ini;
-  ini.Section("General_Settings");
-  ini.Key("Title", kSaverTitle);
-  ini.Key("Custom_Heading", "Welcome to the Lumishow Sample Saver");
-  ini.Key("Custom_Text",
+  ini.Section(settings::kGeneralSection);
+  ini.Key(settings::kTitle, kSaverTitle);
+  ini.Key(settings::kCustomHeading, "Welcome to the Lumishow Sample Saver");
+  ini.Key(settings::kCustomText,
           "Every picture, song and badge in this saver was drawn or composed by a program.|"
           "Pick a picture to start from, then press Preview to watch the show.");
-  ini.Key("Custom_Graphic", kLogoName);
-  ini.Key("Information_Hyperlink", "http://www.example.com/lumishow/");
-  ini.Key("Information_Document", kReadMeName);
-  ini.Key("Copyright", kCopyright);
-  ini.Key("AboutBoxText", "Lumishow Sample Saver|Twelve generated pictures and two little songs.");
-  ini.Key("Display_Order", "Random Order");
-  ini.Key("Show_Captions", 1);
-  ini.Key("Enlarge_Image", 1);
+  ini.Key(settings::kCustomGraphic, kLogoName);
+  ini.Key(settings::kInformationHyperlink, "http://www.example.com/lumishow/");
+  ini.Key(settings::kInformationDocument, kReadMeName);
+  ini.Key(settings::kCopyright, kCopyright);
+  ini.Key(settings::kAboutBoxText,
+          "Lumishow Sample Saver|Twelve generated pictures and two little songs.");
+  ini.Key(settings::kDisplayOrder, settings::kRandomOrder);
+  ini.Key(settings::kShowCaptions, 1);
+  ini.Key(settings::kEnlargeImage, 1);
   // Panoramas and portraits look better centred on black than repeated.
-  ini.Key("Tile_Image", 0);
-  ini.Key("Use_Effects", 1);
-  ini.Key("Message_ShowRandom", 1);
-  ini.Key("Message_Frequency", 40);
+  ini.Key(settings::kTileImage, 0);
+  ini.Key(settings::kUseEffects, 1);
+  ini.Key(settings::kMessageShowRandom, 1);
+  ini.Key(settings::kMessageFrequency, 40);
 
-  ini.Section("Messages");
-  ini.Key("Count", static_cast<int>(std::size(kMessages)));
+  ini.Section(settings::kMessagesSection);
+  ini.Key(settings::kMessageCount, static_cast<int>(std::size(kMessages)));
   for (std::size_t i = 0; i < std::size(kMessages); ++i) {
-    ini.Key("Message " + std::to_string(i), kMessages[i]);
+    ini.Key(settings::MessageKey(static_cast<int>(i)), kMessages[i]);
   }
   // The viewer greets with one of the songs; the running saver plays both, shuffled, for ever.
-  PlayList(ini, "SPL_AppStartup", false, false, true);
-  PlayList(ini, "SPL_SSRun", true, true, false);
+  PlayList(ini, settings::kStartupPlayList, false, false, true);
+  PlayList(ini, settings::kSaverPlayList, true, true, false);
   return ini.Text();
 }
 
 std::string CollectionIni() {
   const auto& pictures = Pictures();
   IniText ini;
-  ini.Section("General");
-  ini.Key("Count", static_cast<int>(pictures.size()));
-  ini.Key("Title", "Lumishow Sample Pictures");
-  ini.Key("Active", 1);
-  ini.Key("ID", 1);
-  ini.Key("Version", 1);
+  ini.Section(collection::kGeneralSection);
+  ini.Key(collection::kCount, static_cast<int>(pictures.size()));
+  ini.Key(collection::kTitle, "Lumishow Sample Pictures");
+  ini.Key(collection::kActive, 1);
+  ini.Key(collection::kId, 1);
+  ini.Key(collection::kVersion, 1);
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     const PictureEntry& p = pictures[i];
-    ini.Section("Picture" + std::to_string(i + 1));
-    ini.Key("ID", static_cast<int>(i + 1));
-    ini.Key("Version", 1);
-    ini.Key("Name", ImageName(i));
-    ini.Key("Title", p.title);
-    ini.Key("Image", ImageName(i));
-    ini.Key("Thumb", ThumbName(i));
-    ini.Key("Media_Width", p.width);
-    ini.Key("Media_Height", p.height);
-    ini.Key("Copyright", kCopyright);
-    if (!p.caption.empty()) ini.Key("Text", p.caption);
-    if (!p.displayTime.empty()) ini.Key("Display_Time", p.displayTime);
+    ini.Section(collection::PictureSection(static_cast<int>(i + 1)));
+    ini.Key(collection::kPictureId, static_cast<int>(i + 1));
+    ini.Key(collection::kPictureVersion, 1);
+    ini.Key(collection::kPictureName, ImageName(i));
+    ini.Key(collection::kPictureTitle, p.title);
+    ini.Key(collection::kPictureImage, ImageName(i));
+    ini.Key(collection::kPictureThumb, ThumbName(i));
+    ini.Key(collection::kPictureMediaWidth, p.width);
+    ini.Key(collection::kPictureMediaHeight, p.height);
+    ini.Key(collection::kPictureCopyright, kCopyright);
+    if (!p.caption.empty()) ini.Key(collection::kPictureText, p.caption);
+    if (!p.displayTime.empty()) ini.Key(collection::kPictureDisplayTime, p.displayTime);
     if (!p.graphic.empty()) {
-      ini.Key("Graphic_Name", p.graphic);
-      ini.Key("Graphic_Position", p.position);
+      ini.Key(collection::kPictureGraphicName, p.graphic);
+      ini.Key(collection::kPictureGraphicPosition, p.position);
     }
     if (!p.sound.empty()) {
-      ini.Key("Play_Sound", p.sound);
-      ini.Key("Repeat_Sound", 0);
+      ini.Key(collection::kPicturePlaySound, p.sound);
+      ini.Key(collection::kPictureRepeatSound, 0);
     }
-    ini.Key("IsRemoved", 0);
+    ini.Key(collection::kPictureIsRemoved, 0);
   }
   return ini.Text();
 }

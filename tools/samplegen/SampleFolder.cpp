@@ -8,6 +8,8 @@
 #include "Overlays.h"
 #include "Songs.h"
 #include "Thumbnail.h"
+#include "slideshow/engine/collection/CollectionKeys.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 
 namespace samplegen {
 namespace {
@@ -27,9 +29,12 @@ bool Fail(std::string& error, std::string reason) {
 
 std::vector<Member> BuildMembers() {
   std::vector<Member> members{
-      {"Settings.ini", FromText(SettingsIni())}, {"Pics.cvn", FromText(CollectionIni())},
-      {kDaybreakName, DaybreakSong()},           {kStarlightName, StarlightSong()},
-      {kReadMeName, FromText(ReadMeText())},     {kLogoName, EncodeBmp24(Logo())},
+      {lumi::settings_file::kMemberName, FromText(SettingsIni())},
+      {lumi::collection_file::kMemberName, FromText(CollectionIni())},
+      {kDaybreakName, DaybreakSong()},
+      {kStarlightName, StarlightSong()},
+      {kReadMeName, FromText(ReadMeText())},
+      {kLogoName, EncodeBmp24(Logo())},
       {kBadgeName, EncodeBmp24(Badge())},
   };
   const auto& pictures = Pictures();

@@ -2,8 +2,8 @@
 
 #include "slideshow/engine/PackageFiles.h"
 #include "slideshow/engine/StartupTrace.h"
+#include "slideshow/engine/pipeline/DesktopSettings.h"
 #include "slideshow/engine/settings/SaverSettings.h"
-#include "slideshow/viewer/DesktopSettings.h"
 
 namespace lumi {
 

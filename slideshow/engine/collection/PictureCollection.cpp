@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include "slideshow/engine/collection/CollectionKeys.h"
+
 namespace lumi {
 namespace {
-constexpr char kGeneral[] = "General";
+namespace keys = collection_file;
 
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -17,17 +19,21 @@ bool CPictureCollection::Open(const std::string& path) {
   path_ = path;
   folder_ = FolderPart(path);
   ini_.SetFile(path);
-  title_ = ini_.GetString(kGeneral, "Title");
+  title_ = ini_.GetString(keys::kGeneralSection, keys::kTitle);
   countAtOpen_ = GetPictureCount();
   return true;
 }
 
-int CPictureCollection::GetPictureCount() const { return ini_.GetInt(kGeneral, "Count", 0); }
+int CPictureCollection::GetPictureCount() const {
+  return ini_.GetInt(keys::kGeneralSection, keys::kCount, 0);
+}
 
-bool CPictureCollection::IsActive() const { return ini_.GetFlag(kGeneral, "Active", true); }
+bool CPictureCollection::IsActive() const {
+  return ini_.GetFlag(keys::kGeneralSection, keys::kActive, true);
+}
 
 std::string CPictureCollection::SectionName(int pictureNumber) {
-  return "Picture" + std::to_string(pictureNumber);
+  return keys::PictureSection(pictureNumber);
 }
 
 bool CPictureCollection::LoadPicture(CPictureInfo& info, int index) const {
@@ -35,17 +41,17 @@ bool CPictureCollection::LoadPicture(CPictureInfo& info, int index) const {
   if (count <= 0 || index < 0 || index >= count) return false;
   const std::string section = SectionName(index + 1);
   const char* s = section.c_str();
-  const std::string image = ini_.GetString(s, "Image");
-  const std::string thumb = ini_.GetString(s, "Thumb");
+  const std::string image = ini_.GetString(s, keys::kPictureImage);
+  const std::string thumb = ini_.GetString(s, keys::kPictureThumb);
 
-  info.title_ = ini_.GetString(s, "Title");
-  info.text_ = ini_.GetString(s, "Text");
-  info.copyright_ = ini_.GetString(s, "Copyright");
+  info.title_ = ini_.GetString(s, keys::kPictureTitle);
+  info.text_ = ini_.GetString(s, keys::kPictureText);
+  info.copyright_ = ini_.GetString(s, keys::kPictureCopyright);
   // "Default" and other text reads as 0, which means the general delay.
-  info.displayTime_ = ini_.GetInt(s, "Display_Time", 0);
-  info.graphicName_ = ini_.GetString(s, "Graphic_Name");
-  info.soundName_ = ini_.GetString(s, "Play_Sound");
-  info.repeatSound_ = ini_.GetInt(s, "Repeat_Sound", 0);
+  info.displayTime_ = ini_.GetInt(s, keys::kPictureDisplayTime, 0);
+  info.graphicName_ = ini_.GetString(s, keys::kPictureGraphicName);
+  info.soundName_ = ini_.GetString(s, keys::kPicturePlaySound);
+  info.repeatSound_ = ini_.GetInt(s, keys::kPictureRepeatSound, 0);
   info.imageType_ = ImageTypeOf(image);
   // Collection pictures always come from the package.
   info.imageRef_ = PackageReference(image);
@@ -53,12 +59,12 @@ bool CPictureCollection::LoadPicture(CPictureInfo& info, int index) const {
   info.folder_ = folder_;
   info.index_ = index;
   info.collection_ = this;
-  info.graphicPosition_ = OverlayPositionFromText(ini_.GetString(s, "Graphic_Position"));
+  info.graphicPosition_ = OverlayPositionFromText(ini_.GetString(s, keys::kPictureGraphicPosition));
   return !image.empty() || !thumb.empty();
 }
 
 bool CPictureCollection::IsRemoved(int index) const {
-  return ini_.GetFlag(SectionName(index + 1).c_str(), "IsRemoved", false);
+  return ini_.GetFlag(SectionName(index + 1).c_str(), keys::kPictureIsRemoved, false);
 }
 
 }  // namespace lumi

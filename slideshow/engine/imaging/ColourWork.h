@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/Image.h"
+#include "slideshow/engine/imaging/Image.h"
 
 namespace lumi::imaging {
 

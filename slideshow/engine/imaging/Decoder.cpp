@@ -1,15 +1,15 @@
-#include "imaging/Decoder.h"
+#include "slideshow/engine/imaging/Decoder.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
-#include "imaging/DecoderMemory.h"
-#include "imaging/Exif.h"
-#include "imaging/JpegGuard.h"
-#include "imaging/Orientation.h"
-#include "imaging/Progress.h"
+#include "slideshow/engine/imaging/DecoderMemory.h"
+#include "slideshow/engine/imaging/Exif.h"
+#include "slideshow/engine/imaging/JpegGuard.h"
+#include "slideshow/engine/imaging/Orientation.h"
+#include "slideshow/engine/imaging/Progress.h"
 
 // The only decoders the slideshow needs: photographs and overlay bitmaps.
 // Pictures come from memory or from files we read ourselves.

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "imaging/Image.h"
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/Image.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumi::imaging {
 

@@ -1,4 +1,4 @@
-#include "imaging/DecoderMemory.h"
+#include "slideshow/engine/imaging/DecoderMemory.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "imaging/Exif.h"
+#include "slideshow/engine/imaging/Exif.h"
 
 #include <cstring>
 
-#include "imaging/JpegGuard.h"
+#include "slideshow/engine/imaging/JpegGuard.h"
 
 namespace lumi::imaging {
 namespace {

@@ -1,9 +1,9 @@
-#include "imaging/FileBytes.h"
+#include "slideshow/engine/imaging/FileBytes.h"
 
 #include <cstdio>
 #include <memory>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumi::imaging {
 namespace {

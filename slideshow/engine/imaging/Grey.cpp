@@ -1,6 +1,6 @@
-#include "imaging/ColourWork.h"
-#include "imaging/ImagingApi.h"
-#include "imaging/Progress.h"
+#include "slideshow/engine/imaging/ColourWork.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/Progress.h"
 
 namespace lumi::imaging {
 namespace {

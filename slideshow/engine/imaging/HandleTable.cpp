@@ -1,10 +1,10 @@
-#include "imaging/HandleTable.h"
+#include "slideshow/engine/imaging/HandleTable.h"
 
 #include <climits>
 #include <map>
 #include <mutex>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumi::imaging {
 namespace {

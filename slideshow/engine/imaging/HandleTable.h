@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "imaging/Image.h"
+#include "slideshow/engine/imaging/Image.h"
 
 namespace lumi::imaging {
 

@@ -1,8 +1,8 @@
-#include "imaging/Image.h"
+#include "slideshow/engine/imaging/Image.h"
 
 #include <mutex>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumi::imaging {
 namespace {

@@ -2,14 +2,14 @@
 #include <cstring>
 #include <utility>
 
-#include "imaging/ColourWork.h"
-#include "imaging/Decoder.h"
-#include "imaging/FileBytes.h"
-#include "imaging/HandleTable.h"
-#include "imaging/ImagingApi.h"
-#include "imaging/PackedDib.h"
-#include "imaging/Progress.h"
-#include "imaging/Resample.h"
+#include "slideshow/engine/imaging/ColourWork.h"
+#include "slideshow/engine/imaging/Decoder.h"
+#include "slideshow/engine/imaging/FileBytes.h"
+#include "slideshow/engine/imaging/HandleTable.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/PackedDib.h"
+#include "slideshow/engine/imaging/Progress.h"
+#include "slideshow/engine/imaging/Resample.h"
 
 namespace lumi::imaging {
 namespace {

@@ -1,4 +1,4 @@
-#include "imaging/JpegGuard.h"
+#include "slideshow/engine/imaging/JpegGuard.h"
 
 namespace lumi::imaging {
 namespace {

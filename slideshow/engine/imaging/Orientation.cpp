@@ -1,4 +1,4 @@
-#include "imaging/Orientation.h"
+#include "slideshow/engine/imaging/Orientation.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "imaging/Image.h"
+#include "slideshow/engine/imaging/Image.h"
 
 namespace lumi::imaging {
 

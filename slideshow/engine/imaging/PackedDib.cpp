@@ -1,4 +1,4 @@
-#include "imaging/PackedDib.h"
+#include "slideshow/engine/imaging/PackedDib.h"
 
 #include <cstring>
 

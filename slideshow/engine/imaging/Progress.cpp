@@ -1,4 +1,4 @@
-#include "imaging/Progress.h"
+#include "slideshow/engine/imaging/Progress.h"
 
 #include <algorithm>
 #include <mutex>

@@ -3,9 +3,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "imaging/ColourWork.h"
-#include "imaging/ImagingApi.h"
-#include "imaging/Progress.h"
+#include "slideshow/engine/imaging/ColourWork.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/Progress.h"
 
 namespace lumi::imaging {
 namespace {

@@ -1,4 +1,4 @@
-#include "imaging/Resample.h"
+#include "slideshow/engine/imaging/Resample.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "imaging/ImagingApi.h"
-#include "imaging/Progress.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/Progress.h"
 
 namespace lumi::imaging {
 namespace {
@@ -136,8 +136,7 @@ constexpr long long kTwoThreadPixels = 256LL * 1024;
 // Only this thread reports progress (its hook belongs to the caller).
 int FilterInBands(const Image& from, const Pass& pass, ProgressStage& progress, Image& result) {
   const int bandRows = std::max(256, (result.height + 1) / 2);
-  const bool twoThreads =
-      static_cast<long long>(result.width) * result.height >= kTwoThreadPixels;
+  const bool twoThreads = static_cast<long long>(result.width) * result.height >= kTwoThreadPixels;
   Scratch scratch, otherScratch;
   for (int y0 = 0; y0 < result.height;) {
     const int y1 = std::min(result.height, y0 + bandRows);

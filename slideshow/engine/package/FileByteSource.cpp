@@ -1,4 +1,4 @@
-#include "package/FileByteSource.h"
+#include "slideshow/engine/package/FileByteSource.h"
 
 namespace lumi {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "package/ByteSource.h"
+#include "slideshow/engine/package/ByteSource.h"
 
 namespace lumi {
 

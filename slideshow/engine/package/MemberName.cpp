@@ -1,4 +1,4 @@
-#include "package/MemberName.h"
+#include "slideshow/engine/package/MemberName.h"
 
 namespace lumi {
 namespace {

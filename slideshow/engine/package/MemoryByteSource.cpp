@@ -1,4 +1,4 @@
-#include "package/MemoryByteSource.h"
+#include "slideshow/engine/package/MemoryByteSource.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "package/ByteSource.h"
+#include "slideshow/engine/package/ByteSource.h"
 
 namespace lumi {
 

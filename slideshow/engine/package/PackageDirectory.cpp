@@ -1,8 +1,8 @@
-#include "package/PackageDirectory.h"
+#include "slideshow/engine/package/PackageDirectory.h"
 
 #include <utility>
 
-#include "package/MemberName.h"
+#include "slideshow/engine/package/MemberName.h"
 
 namespace lumi {
 

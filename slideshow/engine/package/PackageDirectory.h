@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "package/PackageEntry.h"
+#include "slideshow/engine/package/PackageEntry.h"
 
 namespace lumi {
 

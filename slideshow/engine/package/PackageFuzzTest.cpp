@@ -4,10 +4,10 @@
 #include <random>
 #include <vector>
 
-#include "PackageTestData.h"
-#include "package/MemoryByteSource.h"
-#include "package/PackageFormat.h"
-#include "package/PackageReader.h"
+#include "slideshow/engine/package/MemoryByteSource.h"
+#include "slideshow/engine/package/PackageFormat.h"
+#include "slideshow/engine/package/PackageReader.h"
+#include "slideshow/engine/package/PackageTestData.h"
 
 namespace lumi {
 namespace {

@@ -1,4 +1,4 @@
-#include "package/PackageReader.h"
+#include "slideshow/engine/package/PackageReader.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "package/MemberName.h"
-#include "package/PackageFormat.h"
+#include "slideshow/engine/package/MemberName.h"
+#include "slideshow/engine/package/PackageFormat.h"
 
 namespace lumi {
 namespace {

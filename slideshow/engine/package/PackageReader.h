@@ -1,8 +1,8 @@
 #pragma once
 
-#include "package/ByteSource.h"
-#include "package/PackageDirectory.h"
-#include "package/PackageEntry.h"
+#include "slideshow/engine/package/ByteSource.h"
+#include "slideshow/engine/package/PackageDirectory.h"
+#include "slideshow/engine/package/PackageEntry.h"
 
 namespace lumi {
 

@@ -1,9 +1,9 @@
-#include "PackageTestData.h"
+#include "slideshow/engine/package/PackageTestData.h"
 
 #include <sstream>
 #include <stdexcept>
 
-#include "package/PackageFormat.h"
+#include "slideshow/engine/package/PackageFormat.h"
 
 namespace lumi::test {
 

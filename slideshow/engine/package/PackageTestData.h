@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "package/PackageWriter.h"
+#include "slideshow/engine/package/PackageWriter.h"
 
 namespace lumi::test {
 

@@ -1,12 +1,12 @@
-#include "package/PackageWriter.h"
+#include "slideshow/engine/package/PackageWriter.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "package/MemberName.h"
-#include "package/MemoryByteSource.h"
-#include "package/PackageFormat.h"
+#include "slideshow/engine/package/MemberName.h"
+#include "slideshow/engine/package/MemoryByteSource.h"
+#include "slideshow/engine/package/PackageFormat.h"
 
 namespace lumi {
 

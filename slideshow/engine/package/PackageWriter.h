@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "package/ByteSource.h"
+#include "slideshow/engine/package/ByteSource.h"
 
 namespace lumi {
 

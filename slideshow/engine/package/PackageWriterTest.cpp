@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "PackageTestData.h"
-#include "package/MemoryByteSource.h"
-#include "package/PackageFormat.h"
-#include "package/PackageWriter.h"
+#include "slideshow/engine/package/MemoryByteSource.h"
+#include "slideshow/engine/package/PackageFormat.h"
+#include "slideshow/engine/package/PackageTestData.h"
+#include "slideshow/engine/package/PackageWriter.h"
 
 namespace lumi {
 namespace {

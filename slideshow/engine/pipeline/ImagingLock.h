@@ -4,7 +4,7 @@
 // share the imaging module; a thread may take the lock again while holding
 // it, as the pipeline's steps nest. The saver window reads the count of held
 // locks to skip painting while an image operation is under way.
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumi {
 

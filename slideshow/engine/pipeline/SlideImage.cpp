@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "imaging/win/ImagingDib.h"
 #include "slideshow/engine/StartupTrace.h"
+#include "slideshow/engine/imaging/win/ImagingDib.h"
 #include "slideshow/engine/pipeline/DibPalette.h"
 #include "slideshow/engine/pipeline/FitGeometry.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"

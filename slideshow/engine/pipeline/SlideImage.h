@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "imaging/ImagingApi.h"
 #include "slideshow/engine/collection/PictureRules.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumi {
 

@@ -1,6 +1,7 @@
 #include "slideshow/engine/settings/PackageSettingsRules.h"
 
 #include "slideshow/engine/collection/PictureRules.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 
 namespace lumi {
 
@@ -22,7 +23,7 @@ std::string HyperlinkForDisplay(const std::string& stored) {
 }
 
 bool IsRandomDisplayOrder(const std::string& displayOrder) {
-  return EqualsIgnoringCase(displayOrder, "Random Order");
+  return EqualsIgnoringCase(displayOrder, settings_file::kRandomOrder);
 }
 
 }  // namespace lumi

@@ -6,6 +6,7 @@
 #include "slideshow/engine/PackageFiles.h"
 #include "slideshow/engine/collection/CollectionList.h"
 #include "slideshow/engine/collection/PictureInfo.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 #include "slideshow/engine/settings/PackageSettingsRules.h"
 #include "slideshow/engine/settings/WallpaperSchedule.h"
 
@@ -17,8 +18,7 @@ constexpr char kWallpaper[] = "Wallpaper";
 constexpr char kPaths[] = "Paths";
 constexpr char kStatus[] = "Status";
 constexpr char kEffects[] = "Effects";
-constexpr char kPackageGeneral[] = "General_Settings";
-constexpr char kMessages[] = "Messages";
+namespace pkg = settings_file;
 
 constexpr int kMinImageDelay = 5;
 constexpr int kMaxImageDelay = 300;
@@ -35,8 +35,8 @@ CSaverSettings::CSaverSettings(std::string userFile, bool ntFamily)
 void CSaverSettings::SetPackageSettingsFile(const std::string& path, PackageFiles& package) {
   package_.SetFile(path);
   packageFiles_ = &package;
-  startupPlayList_.Load(package_, "SPL_AppStartup");
-  saverPlayList_.Load(package_, "SPL_SSRun");
+  startupPlayList_.Load(package_, pkg::kStartupPlayList);
+  saverPlayList_.Load(package_, pkg::kSaverPlayList);
   startupPlayList_.Resolve(package);
   saverPlayList_.Resolve(package);
 }
@@ -49,8 +49,8 @@ void CSaverSettings::SetImageDelay(int seconds) {
 }
 
 bool CSaverSettings::GetRandom() const {
-  const bool byAuthor =
-      IsRandomDisplayOrder(package_.GetString(kPackageGeneral, "Display_Order", "Random Order"));
+  const bool byAuthor = IsRandomDisplayOrder(
+      package_.GetString(pkg::kGeneralSection, pkg::kDisplayOrder, pkg::kRandomOrder));
   return user_.GetFlag(kGeneral, "Random", byAuthor);
 }
 void CSaverSettings::SetRandom(bool on) { user_.PutFlag(kGeneral, "Random", on); }
@@ -68,13 +68,13 @@ void CSaverSettings::SetBlackWhite(bool on) { user_.PutFlag(kGeneral, "BlackWhit
 
 bool CSaverSettings::GetTitles() const {
   return user_.GetFlag(kGeneral, "Titles",
-                       package_.GetFlag(kPackageGeneral, "Show_Captions", false));
+                       package_.GetFlag(pkg::kGeneralSection, pkg::kShowCaptions, false));
 }
 void CSaverSettings::SetTitles(bool on) { user_.PutFlag(kGeneral, "Titles", on); }
 
 bool CSaverSettings::GetEnlargeSaverPics() const {
   return user_.GetFlag(kGeneral, "EnlargeSaverPics",
-                       package_.GetFlag(kPackageGeneral, "Enlarge_Image", true));
+                       package_.GetFlag(pkg::kGeneralSection, pkg::kEnlargeImage, true));
 }
 void CSaverSettings::SetEnlargeSaverPics(bool on) {
   user_.PutFlag(kGeneral, "EnlargeSaverPics", on);
@@ -82,7 +82,7 @@ void CSaverSettings::SetEnlargeSaverPics(bool on) {
 
 bool CSaverSettings::GetEnlargeWallpaperPics() const {
   return user_.GetFlag(kGeneral, "EnlargeWallpaperPics",
-                       package_.GetFlag(kPackageGeneral, "Enlarge_Image", true));
+                       package_.GetFlag(pkg::kGeneralSection, pkg::kEnlargeImage, true));
 }
 void CSaverSettings::SetEnlargeWallpaperPics(bool on) {
   user_.PutFlag(kGeneral, "EnlargeWallpaperPics", on);
@@ -90,7 +90,7 @@ void CSaverSettings::SetEnlargeWallpaperPics(bool on) {
 
 bool CSaverSettings::GetTileSaverPics() const {
   return user_.GetFlag(kGeneral, "TileSaverPics",
-                       package_.GetFlag(kPackageGeneral, "Tile_Image", true));
+                       package_.GetFlag(pkg::kGeneralSection, pkg::kTileImage, true));
 }
 void CSaverSettings::SetTileSaverPics(bool on) { user_.PutFlag(kGeneral, "TileSaverPics", on); }
 
@@ -198,44 +198,44 @@ void CSaverSettings::SetEffectSpeed(int speed) { user_.PutInt(kEffects, "EffectS
 
 bool CSaverSettings::IsEffectEnabled(const std::string& effectName) const {
   return user_.GetFlag(kEffects, effectName.c_str(),
-                       package_.GetFlag(kPackageGeneral, "Use_Effects", true));
+                       package_.GetFlag(pkg::kGeneralSection, pkg::kUseEffects, true));
 }
 void CSaverSettings::SetEffectEnabled(const std::string& effectName, bool on) {
   user_.PutFlag(kEffects, effectName.c_str(), on);
 }
 
 std::string CSaverSettings::GetTitle() const {
-  return package_.GetString(kPackageGeneral, "Title", kDefaultTitle);
+  return package_.GetString(pkg::kGeneralSection, pkg::kTitle, kDefaultTitle);
 }
 std::string CSaverSettings::GetCustomHeading() const {
-  return package_.GetString(kPackageGeneral, "Custom_Heading");
+  return package_.GetString(pkg::kGeneralSection, pkg::kCustomHeading);
 }
 std::string CSaverSettings::GetCustomText() const {
-  return CustomTextForDisplay(package_.GetString(kPackageGeneral, "Custom_Text"));
+  return CustomTextForDisplay(package_.GetString(pkg::kGeneralSection, pkg::kCustomText));
 }
 std::string CSaverSettings::GetCustomGraphic() const {
-  return PackageReference(package_.GetString(kPackageGeneral, "Custom_Graphic"));
+  return PackageReference(package_.GetString(pkg::kGeneralSection, pkg::kCustomGraphic));
 }
 std::string CSaverSettings::GetInformationHyperlink() const {
   return HyperlinkForDisplay(
-      package_.GetString(kPackageGeneral, "Information_Hyperlink", kDefaultHyperlink));
+      package_.GetString(pkg::kGeneralSection, pkg::kInformationHyperlink, kDefaultHyperlink));
 }
 std::string CSaverSettings::GetInformationDocument() const {
-  const std::string name = package_.GetString(kPackageGeneral, "Information_Document");
+  const std::string name = package_.GetString(pkg::kGeneralSection, pkg::kInformationDocument);
   if (name.empty() || !packageFiles_) return {};
   return packageFiles_->ExtractPackageFile(name);
 }
 std::string CSaverSettings::GetCopyright() const {
-  return package_.GetString(kPackageGeneral, "Copyright", kDefaultCopyright);
+  return package_.GetString(pkg::kGeneralSection, pkg::kCopyright, kDefaultCopyright);
 }
 std::string CSaverSettings::GetAboutBoxText() const {
-  return package_.GetString(kPackageGeneral, "AboutBoxText");
+  return package_.GetString(pkg::kGeneralSection, pkg::kAboutBoxText);
 }
 bool CSaverSettings::GetMessageShowRandom() const {
-  return package_.GetFlag(kPackageGeneral, "Message_ShowRandom", true);
+  return package_.GetFlag(pkg::kGeneralSection, pkg::kMessageShowRandom, true);
 }
 int CSaverSettings::GetMessageFrequency() const {
-  return package_.GetInt(kPackageGeneral, "Message_Frequency", 0);
+  return package_.GetInt(pkg::kGeneralSection, pkg::kMessageFrequency, 0);
 }
 
 std::string CSaverSettings::NextMessage() {
@@ -244,14 +244,14 @@ std::string CSaverSettings::NextMessage() {
 }
 
 std::string CSaverSettings::NextMessage(const RandomNumber& random) {
-  const int count = package_.GetInt(kMessages, "Count", 0);
+  const int count = package_.GetInt(pkg::kMessagesSection, pkg::kMessageCount, 0);
   const bool showRandom = GetMessageShowRandom();
   const int lastDisplayed = showRandom ? -1 : GetLastMessageDisplayed();
   const MessagePick pick =
       PickMessage(count, GetMessageFrequency(), showRandom, lastDisplayed, random);
   if (pick.number < 0) return {};
   if (pick.sequenceMoved) SetLastMessageDisplayed(pick.number);
-  return package_.GetString(kMessages, ("Message " + std::to_string(pick.number)).c_str());
+  return package_.GetString(pkg::kMessagesSection, pkg::MessageKey(pick.number).c_str());
 }
 
 CSaverSettings& GetSaverSettings() {

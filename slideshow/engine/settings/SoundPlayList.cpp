@@ -4,18 +4,19 @@
 
 #include "slideshow/engine/PackageFiles.h"
 #include "slideshow/engine/settings/IniFile.h"
+#include "slideshow/engine/settings/PackageSettingsKeys.h"
 
 namespace lumi {
 
 void CSoundPlayList::Load(const CIniFile& file, const char* section) {
-  const int count = std::min(file.GetInt(section, "FileCount", 0), kMaxFiles);
+  const int count = std::min(file.GetInt(section, settings_file::kPlayListFileCount, 0), kMaxFiles);
   if (count < 1) return;
-  loop_ = file.GetFlag(section, "LoopPlayList", true);
-  shuffle_ = file.GetFlag(section, "ShufflePlayList", true);
-  selectOne_ = file.GetFlag(section, "SelectOneFromPlayList", false);
+  loop_ = file.GetFlag(section, settings_file::kPlayListLoop, true);
+  shuffle_ = file.GetFlag(section, settings_file::kPlayListShuffle, true);
+  selectOne_ = file.GetFlag(section, settings_file::kPlayListSelectOne, false);
   files_.clear();
   for (int n = 1; n <= count; ++n)
-    files_.push_back(file.GetString(section, std::to_string(n).c_str()));
+    files_.push_back(file.GetString(section, settings_file::PlayListFileKey(n).c_str()));
 }
 
 void CSoundPlayList::Resolve(PackageFiles& package) {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "package/PackageFormat.h"
-#include "package/PackageWriter.h"
 #include "slideshow/engine/BoundPackage.h"
+#include "slideshow/engine/package/PackageFormat.h"
+#include "slideshow/engine/package/PackageWriter.h"
 #include "tests/support/Process.h"
 
 namespace lumi {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "TestPictures.h"
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
+#include "tests/slideshow/imaging/TestPictures.h"
 
 namespace lumi::imaging::test {
 namespace {

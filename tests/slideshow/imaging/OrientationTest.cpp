@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "TestPictures.h"
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
+#include "tests/slideshow/imaging/TestPictures.h"
 
 namespace lumi::imaging::test {
 namespace {

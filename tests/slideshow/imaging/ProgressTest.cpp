@@ -4,8 +4,8 @@
 #include <functional>
 #include <set>
 
-#include "TestPictures.h"
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
+#include "tests/slideshow/imaging/TestPictures.h"
 
 namespace lumi::imaging::test {
 namespace {

@@ -8,9 +8,9 @@
 #define STB_IMAGE_WRITE_STATIC
 #include <stb_image_write.h>
 
-#include "TestPictures.h"
-#include "imaging/DecoderMemory.h"
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/DecoderMemory.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
+#include "tests/slideshow/imaging/TestPictures.h"
 
 namespace lumi::imaging::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "TestPictures.h"
+#include "tests/slideshow/imaging/TestPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <iterator>
 #include <sstream>
 
-#include "imaging/HandleTable.h"
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/HandleTable.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumi::imaging::test {
 namespace {

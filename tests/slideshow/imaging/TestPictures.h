@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "imaging/Image.h"
+#include "slideshow/engine/imaging/Image.h"
 
 namespace lumi::imaging::test {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "TestPictures.h"
-#include "imaging/win/ImagingDib.h"
+#include "slideshow/engine/imaging/win/ImagingDib.h"
+#include "tests/slideshow/imaging/TestPictures.h"
 
 namespace lumi::imaging::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <thread>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 #include "slideshow/engine/pipeline/DesktopWallpaper.h"
 #include "slideshow/engine/pipeline/ImageProcessor.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"

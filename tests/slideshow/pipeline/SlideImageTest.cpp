@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "slideshow/engine/pipeline/SlideImage.h"
 #include "tests/slideshow/pipeline/PipelineFixture.h"

@@ -16,9 +16,9 @@
 #include <iterator>
 #include <vector>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 #if defined(_WIN32)
-#include "imaging/win/ImagingDib.h"
+#include "slideshow/engine/imaging/win/ImagingDib.h"
 #endif
 
 namespace img = lumi::imaging;

@@ -1,11 +1,11 @@
-#include "imaging/win/ImagingDib.h"
+#include "slideshow/engine/imaging/win/ImagingDib.h"
 
 #include <memory>
 #include <mutex>
 #include <utility>
 
-#include "imaging/HandleTable.h"
-#include "imaging/PackedDib.h"
+#include "slideshow/engine/imaging/HandleTable.h"
+#include "slideshow/engine/imaging/PackedDib.h"
 
 namespace lumi::imaging {
 namespace {

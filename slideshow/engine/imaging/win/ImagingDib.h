@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "imaging/ImagingApi.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumi::imaging {
 

@@ -1,4 +1,4 @@
-#include "slideshow/viewer/DesktopSettings.h"
+#include "slideshow/engine/pipeline/DesktopSettings.h"
 
 #include <windows.h>
 
@@ -29,7 +29,8 @@ void CDesktopSettings::InstallAsSystemSaver(bool on) {
   char current[MAX_PATH] = {};
   GetPrivateProfileStringA("boot", "scrnsave.exe", "", current, MAX_PATH, "system.ini");
   // Another saver made itself the system's saver since: leave it be.
-  if (Lower(current) == own) WritePrivateProfileStringA("boot", "scrnsave.exe", "none", "system.ini");
+  if (Lower(current) == own)
+    WritePrivateProfileStringA("boot", "scrnsave.exe", "none", "system.ini");
 }
 
 }  // namespace lumi

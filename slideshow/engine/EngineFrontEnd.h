@@ -1,0 +1,24 @@
+#pragma once
+// EngineFrontEnd: the windows the engine opens once start-up has decided what
+// the command line asks for. The application object only dispatches; the
+// program hands in the saver window and the viewer, which live above the
+// engine and may include it, never the other way round.
+#include <windows.h>
+
+#include <string>
+
+namespace lumi {
+
+class EngineFrontEnd {
+ public:
+  virtual ~EngineFrontEnd() = default;
+  // The viewer, modal, for the configure switch.
+  virtual void RunViewer(HINSTANCE instance, const std::string& title) = 0;
+  // Creates and starts the saver window: full screen when parent is null,
+  // otherwise as a child of the preview host. False when no window was made.
+  virtual bool StartSaver(HINSTANCE instance, HWND parent) = 0;
+  // Whether the message loop drops this WM_SYSCOMMAND before dispatching it.
+  virtual bool IsSwallowedSysCommand(WPARAM command) const = 0;
+};
+
+}  // namespace lumi
