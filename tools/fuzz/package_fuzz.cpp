@@ -15,11 +15,11 @@
 #include <string_view>
 #include <vector>
 
-#include "package/FileByteSource.h"
-#include "package/MemberName.h"
-#include "package/MemoryByteSource.h"
-#include "package/PackageFormat.h"
-#include "package/PackageReader.h"
+#include "slideshow/engine/package/FileByteSource.h"
+#include "slideshow/engine/package/MemberName.h"
+#include "slideshow/engine/package/MemoryByteSource.h"
+#include "slideshow/engine/package/PackageFormat.h"
+#include "slideshow/engine/package/PackageReader.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "TestPictures.h"
-#include "imaging/ImagingApi.h"
+#include "tests/slideshow/imaging/TestPictures.h"
+#include "slideshow/engine/imaging/ImagingApi.h"
 
 namespace lumi::imaging::test {
 namespace {
