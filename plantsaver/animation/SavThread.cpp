@@ -57,9 +57,9 @@ void TsavThread::PaintScene(HDC dc, const RECT& area) const {
 
 // For recordings only: runs the scene ahead without showing it, so that a
 // short capture can start in the middle of the action. Users never set it.
-void TsavThread::FastForward(unsigned ticks) {
-  if (ticks == 0) return;
-  Synchronize([this, ticks] {
+bool TsavThread::FastForward(unsigned ticks) {
+  if (ticks == 0) return true;
+  return Synchronize([this, ticks] {
     NullCopier hidden;
     FrameStep ahead(scene_->can, scene_->plant, scene_->fly, hidden, form_.ClientHeight());
     for (unsigned i = 0; i < ticks; ++i) ahead.Run();
@@ -85,14 +85,19 @@ void TsavThread::Execute() {
     if (settings.sSound) startTrack.Play(14, false);
   }
 
-  Synchronize([this] { BuildScene(); });
-  if (const char* skip = std::getenv("GULPLEAF_FAST_FORWARD"))
-    FastForward(std::strtoul(skip, nullptr, 10));
-
-  SystemFrameClock clock;
-  RunFrames(
-      clock, speed_, [this] { return Terminated(); },
-      [this] { Synchronize([this] { scene_->step.Run(); }); });
+  // A step that failed on the main thread ends the animation: the next one
+  // would run on a scene that was never made or is half-way through a frame.
+  bool running = Synchronize([this] { BuildScene(); });
+  if (running) {
+    if (const char* skip = std::getenv("GULPLEAF_FAST_FORWARD"))
+      running = FastForward(std::strtoul(skip, nullptr, 10));
+  }
+  if (running) {
+    SystemFrameClock clock;
+    RunFrames(
+        clock, speed_, [this, &running] { return !running || Terminated(); },
+        [this, &running] { running = Synchronize([this] { scene_->step.Run(); }); });
+  }
 
   Synchronize([this] { scene_.reset(); });
   if (audio) {

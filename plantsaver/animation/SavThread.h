@@ -29,7 +29,8 @@ class TsavThread final : public zeb::Thread {
 
  private:
   void BuildScene();
-  void FastForward(unsigned ticks);
+  // False when the step failed.
+  bool FastForward(unsigned ticks);
 
   TForm1& form_;
   HINSTANCE module_;
