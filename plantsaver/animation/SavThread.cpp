@@ -7,9 +7,8 @@
 #include "plantsaver/animation/Actors.h"
 #include "plantsaver/animation/FrameStep.h"
 #include "plantsaver/animation/GdiScene.h"
-#include "plantsaver/setup/SettingsStore.h"
-#include "plantsaver/startup/Random.h"
-#include "plantsaver/startup/SaverForm.h"
+#include "plantsaver/animation/SpriteSheets.h"
+#include "plantsaver/random/Random.h"
 
 namespace gulpleaf {
 
@@ -39,7 +38,9 @@ struct Scene {
   FrameStep step;
 };
 
-TsavThread::TsavThread(TForm1& form, HINSTANCE module) : form_(form), module_(module) {}
+TsavThread::TsavThread(AnimationSurface& form, const AnimationSettingsSource& settings,
+                       HINSTANCE module)
+    : form_(form), settings_(settings), module_(module) {}
 
 TsavThread::~TsavThread() { Stop(); }
 
@@ -69,20 +70,20 @@ bool TsavThread::FastForward(unsigned ticks) {
 
 void TsavThread::Execute() {
   SeedProcessRandomFromTime();
-  PlantSettings settings = PlantSettings::Load();
+  const AnimationSettings settings = settings_.Load();
   // A negative period would make the thread sleep for weeks.
   speed_ = static_cast<std::uint32_t>(settings.speed >= 0 ? settings.speed : 50);
   sound_ = settings.sound;
-  const bool audio = settings.sound || settings.sSound;
+  const bool audio = settings.sound || settings.startTrack;
   DWORD oldVolume = 0;
   bool volumeRead = false;
   WaveSounds startTrack(module_);
   if (audio) {
     volumeRead = waveOutGetVolume(0, &oldVolume) == MMSYSERR_NOERROR;
     DWORD level =
-        settings.vol != 0 ? (static_cast<DWORD>(settings.vol) & 0xFFFF) : LOWORD(oldVolume);
+        settings.volume != 0 ? (static_cast<DWORD>(settings.volume) & 0xFFFF) : LOWORD(oldVolume);
     waveOutSetVolume(0, MAKELONG(level, level));
-    if (settings.sSound) startTrack.Play(14, false);
+    if (settings.startTrack) startTrack.Play(14, false);
   }
 
   // A step that failed on the main thread ends the animation: the next one

@@ -4,7 +4,7 @@
 
 #include "common/GdiGuards.h"
 #include "common/Thread.h"
-#include "plantsaver/startup/Random.h"
+#include "plantsaver/random/Random.h"
 #include "plantsaver/startup/PreviewAnimation.h"
 
 namespace gulpleaf {
