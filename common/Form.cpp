@@ -19,10 +19,9 @@ void RegisterFormClass(HINSTANCE instance) {
 }
 }  // namespace
 
-Form::~Form() {
-  if (hwnd_ && canvas_) ReleaseDC(hwnd_, canvas_);
-  if (brush_) DeleteObject(brush_);
-}
+// The canvas and the brush are released by their guards, before the window
+// itself is destroyed by the base class.
+Form::~Form() = default;
 
 bool Form::Create(const FormStyle& style) {
   Application& app = Application::Instance();
@@ -80,8 +79,7 @@ void Form::Close() {
 
 void Form::SetColor(COLORREF color) {
   color_ = color;
-  if (brush_) DeleteObject(brush_);
-  brush_ = CreateSolidBrush(color);
+  brush_.Reset(CreateSolidBrush(color));
   if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -122,23 +120,23 @@ int Form::ClientHeight() const {
 }
 
 HDC Form::Canvas() {
-  if (!canvas_ && hwnd_) canvas_ = GetDC(hwnd_);
-  return canvas_;
+  if (!canvas_ && hwnd_) canvas_ = WindowDcGuard(hwnd_);
+  return canvas_.Get();
 }
 
 LRESULT Form::OnEraseBackground(HDC dc) {
   RECT r;
   GetClientRect(hwnd_, &r);
-  if (!brush_) brush_ = CreateSolidBrush(color_);
-  FillRect(dc, &r, brush_);
+  if (!brush_) brush_.Reset(CreateSolidBrush(color_));
+  FillRect(dc, &r, static_cast<HBRUSH>(brush_.Get()));
   return 1;
 }
 
 LRESULT Form::OnPaintMessage() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  OnPaint(dc);
-  EndPaint(hwnd_, &ps);
+  // The guard ends the paint even when OnPaint throws; the exception then
+  // reaches the window procedure, which reports it.
+  PaintDcGuard paint(hwnd_);
+  OnPaint(paint.Get());
   return 0;
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/GdiGuards.h"
 #include "common/Window.h"
 
 namespace zeb {
@@ -62,9 +63,9 @@ class Form : public Window {
   LRESULT OnPaintMessage();
   bool OnSetCursor(LPARAM lParam);
 
-  HDC canvas_ = nullptr;
+  WindowDcGuard canvas_;
   COLORREF color_ = RGB(0xF0, 0xF0, 0xF0);
-  HBRUSH brush_ = nullptr;
+  GdiObjectGuard brush_;
   bool cursorHidden_ = false;
   bool modal_ = false;
   bool modalDone_ = false;

@@ -7,16 +7,22 @@ constexpr UINT kRunStep = WM_APP + 0x3A0;
 constexpr char kHandOffClass[] = "ZebHandOff";
 HWND handOffWindow = nullptr;
 
+// What the hand-off window answers: only a step that ran to its end answers
+// kStepRan, so a failed step, and a message that never reached the window
+// (SendMessage then answers 0), both read as a failure on the worker's side.
+constexpr LRESULT kStepRan = 1;
+
 LRESULT CALLBACK HandOffProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   if (msg == kRunStep) {
     auto* step = reinterpret_cast<const std::function<void()>*>(lParam);
     try {
       (*step)();
+      return kStepRan;
     } catch (...) {
-      // A failing step must not unwind through the window procedure; the
-      // thread carries on with its next frame.
+      // The exception stays on this side of the window procedure; the worker
+      // learns of it from the answer and decides whether to go on.
+      return 0;
     }
-    return 0;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -77,8 +83,9 @@ void Thread::WaitFor() {
   }
 }
 
-void Thread::Synchronize(const std::function<void()>& step) {
-  SendMessageA(handOffWindow, kRunStep, 0, reinterpret_cast<LPARAM>(&step));
+bool Thread::Synchronize(const std::function<void()>& step) {
+  if (!handOffWindow) return false;
+  return SendMessageA(handOffWindow, kRunStep, 0, reinterpret_cast<LPARAM>(&step)) == kStepRan;
 }
 
 DWORD WINAPI Thread::ThreadProc(LPVOID self) noexcept {

@@ -34,8 +34,10 @@ class Thread {
  protected:
   virtual void Execute() = 0;
   bool Terminated() const { return terminated_; }
-  // Runs step on the main thread and returns when it has run there.
-  void Synchronize(const std::function<void()>& step);
+  // Runs step on the main thread and returns when it has run there: true when
+  // it ran to its end, false when it threw (or could not be handed over), so
+  // that the caller does not go on with half-built state.
+  bool Synchronize(const std::function<void()>& step);
 
  private:
   static DWORD WINAPI ThreadProc(LPVOID self) noexcept;

@@ -66,27 +66,40 @@ bool Dialog::CreateModeless(HWND parent) {
 
 bool Dialog::HandleMessage(UINT, WPARAM, LPARAM) { return false; }
 
+void Dialog::OnHandlerError(const char*) {}
+
 INT_PTR CALLBACK Dialog::DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+  Dialog* self = nullptr;
+  if (msg == WM_INITDIALOG) {
+    self = reinterpret_cast<Dialog*>(lParam);
+    self->hwnd_ = dlg;
+    SetWindowLongPtrA(dlg, DWLP_USER, lParam);
+  } else {
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
+  }
+  if (!self) return FALSE;
+  // At WM_INITDIALOG the answer says whether Windows sets the focus; a
+  // dialog whose initialisation failed still gets it.
+  INT_PTR result = msg == WM_INITDIALOG ? TRUE : FALSE;
   try {
     if (msg == WM_INITDIALOG) {
-      auto* self = reinterpret_cast<Dialog*>(lParam);
-      self->hwnd_ = dlg;
-      SetWindowLongPtrA(dlg, DWLP_USER, lParam);
-      return self->OnInitDialog();
+      result = self->OnInitDialog();
+    } else {
+      result = self->HandleMessage(msg, wParam, lParam) ? TRUE : FALSE;
     }
-    auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
-    if (!self) return FALSE;
-    const bool handled = self->HandleMessage(msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-      // A modeless dialog's object may outlive its window; it must not keep
-      // a handle that Windows can give to another window.
-      SetWindowLongPtrA(dlg, DWLP_USER, 0);
-      self->hwnd_ = nullptr;
-    }
-    return handled ? TRUE : FALSE;
+  } catch (const std::exception& e) {
+    self->OnHandlerError(e.what());
   } catch (...) {
-    return FALSE;
+    self->OnHandlerError("unexpected error");
   }
+  if (msg == WM_NCDESTROY) {
+    // A modeless dialog's object may outlive its window; it must not keep
+    // a handle that Windows can give to another window, even when its last
+    // handler threw.
+    SetWindowLongPtrA(dlg, DWLP_USER, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
 }
 
 }  // namespace zeb

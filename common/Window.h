@@ -54,6 +54,8 @@ class Dialog {
   virtual BOOL OnInitDialog() { return TRUE; }
   // True when the message was handled.
   virtual bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Called when a handler threw: the message counts as not handled.
+  virtual void OnHandlerError(const char* what);
   HWND hwnd_ = nullptr;
 
  private:

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "plantsaver/animation/SheetCatalogue.h"
-#include "plantsaver/startup/Random.h"
+#include "plantsaver/random/Random.h"
 
 namespace gulpleaf {
 

@@ -6,8 +6,10 @@ int TKanne::blinkCounter = 0;
 
 namespace {
 
-constexpr int kWalkWidth = 222, kWalkHeight = 210;
-constexpr int kPourWidth = 243, kPourHeight = 177;
+constexpr int kWalkWidth = Info(Sheet::KanWalk).frameWidth;
+constexpr int kWalkHeight = Info(Sheet::KanWalk).frameHeight;
+constexpr int kPourWidth = Info(Sheet::KanGiess).frameWidth;
+constexpr int kPourHeight = Info(Sheet::KanGiess).frameHeight;
 // While stretched up the body shows only the top of the walking picture; the
 // extended legs take the rest.
 constexpr int kLiftedBodyRows = 165;

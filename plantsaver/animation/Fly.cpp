@@ -9,7 +9,7 @@ int TFly::previousX = 0;
 
 namespace {
 
-constexpr int kFlyWidth = 60, kFlyHeight = 37;
+constexpr int kFlyWidth = Info(Sheet::Fly).frameWidth, kFlyHeight = Info(Sheet::Fly).frameHeight;
 constexpr float kTwoPi = 6.28f;
 constexpr int kScriptLength = sizeof(TFly::kCatchScript) / sizeof(TFly::kCatchScript[0]);
 constexpr int kCaught = 1, kFools = 2;

@@ -8,8 +8,13 @@
 namespace gulpleaf {
 
 namespace {
-constexpr int kHeadW = 225, kHeadH = 154, kFootW = 151, kFootH = 99;
-constexpr int kFlyW = 60, kFlyH = 37, kBigFlyW = 200, kBigFlyH = 150;
+constexpr int kHeadW = Info(Sheet::PflanzHead).frameWidth;
+constexpr int kHeadH = Info(Sheet::PflanzHead).frameHeight;
+constexpr int kFootW = Info(Sheet::PflanzFuss).frameWidth;
+constexpr int kFootH = Info(Sheet::PflanzFuss).frameHeight;
+constexpr int kFlyW = Info(Sheet::Fly).frameWidth, kFlyH = Info(Sheet::Fly).frameHeight;
+constexpr int kBigFlyW = Info(Sheet::FlyBig).frameWidth;
+constexpr int kBigFlyH = Info(Sheet::FlyBig).frameHeight;
 constexpr int kReentryBaseX = -250;
 }  // namespace
 

@@ -2,43 +2,33 @@
 
 #include <mmsystem.h>
 
+#include <utility>
+
 namespace gulpleaf {
 
 BackBuffer::BackBuffer(HDC screen, const SpriteSheets& sheets, int width, int height)
     : sheets_(sheets), width_(width), height_(height) {
-  dc_ = CreateCompatibleDC(screen);
-  bitmap_ = dc_ ? CreateCompatibleBitmap(screen, width, height) : nullptr;
-  if (!bitmap_) {
-    if (dc_) DeleteDC(dc_);
-    dc_ = nullptr;
-    return;
-  }
-  oldBitmap_ = SelectObject(dc_, bitmap_);
-  BitBlt(dc_, 0, 0, width, height, nullptr, 0, 0, BLACKNESS);
-}
-
-BackBuffer::~BackBuffer() {
-  if (dc_) {
-    SelectObject(dc_, oldBitmap_);
-    DeleteDC(dc_);
-  }
-  if (bitmap_) DeleteObject(bitmap_);
+  zeb::MemoryDcGuard dc(screen);
+  bitmap_.Reset(dc ? CreateCompatibleBitmap(screen, width, height) : nullptr);
+  if (!bitmap_ || !dc.Select(bitmap_.Get())) return;
+  dc_ = std::move(dc);
+  BitBlt(dc_.Get(), 0, 0, width, height, nullptr, 0, 0, BLACKNESS);
 }
 
 void BackBuffer::Blit(Sheet sheet, int x, int y, int w, int h, int sx, int sy, RasterOp op) {
   HDC source = sheets_.Dc(sheet);
   if (!source) return;
   DWORD rop = op == RasterOp::Copy ? SRCCOPY : op == RasterOp::And ? SRCAND : SRCINVERT;
-  BitBlt(dc_, x, y, w, h, source, sx, sy, rop);
+  BitBlt(dc_.Get(), x, y, w, h, source, sx, sy, rop);
 }
 
 void BackBuffer::Blacken(int x, int y, int w, int h) {
-  BitBlt(dc_, x, y, w, h, nullptr, 0, 0, BLACKNESS);
+  BitBlt(dc_.Get(), x, y, w, h, nullptr, 0, 0, BLACKNESS);
 }
 
 void BackBuffer::FillBlack(const Rect& r) {
   RECT rc{r.left, r.top, r.right, r.bottom};
-  FillRect(dc_, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  FillRect(dc_.Get(), &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 void WaveSounds::Play(int waveId, bool looped) {

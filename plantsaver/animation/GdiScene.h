@@ -4,6 +4,7 @@
 // and copies from the back buffer to the form.
 #include <windows.h>
 
+#include "common/GdiGuards.h"
 #include "plantsaver/animation/ActorWorld.h"
 #include "plantsaver/animation/FrameStep.h"
 #include "plantsaver/animation/SpriteSheets.h"
@@ -14,12 +15,11 @@ class BackBuffer final : public SpriteCanvas {
  public:
   // A bitmap compatible with the screen, filled with black.
   BackBuffer(HDC screen, const SpriteSheets& sheets, int width, int height);
-  ~BackBuffer() override;
   BackBuffer(const BackBuffer&) = delete;
   BackBuffer& operator=(const BackBuffer&) = delete;
 
-  bool Valid() const { return dc_ != nullptr; }
-  HDC Dc() const { return dc_; }
+  bool Valid() const { return static_cast<bool>(dc_); }
+  HDC Dc() const { return dc_.Get(); }
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   void Blit(Sheet sheet, int x, int y, int w, int h, int sx, int sy, RasterOp op) override;
@@ -29,9 +29,9 @@ class BackBuffer final : public SpriteCanvas {
  private:
   const SpriteSheets& sheets_;
   int width_, height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ oldBitmap_ = nullptr;
+  // In this order: the context deselects the bitmap and goes before it.
+  zeb::GdiObjectGuard bitmap_;
+  zeb::MemoryDcGuard dc_;
 };
 
 class WaveSounds final : public SoundPlayer {

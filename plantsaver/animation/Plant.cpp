@@ -8,7 +8,8 @@
 namespace gulpleaf {
 namespace {
 
-constexpr int kHeadWidth = 225, kHeadHeight = 154;
+constexpr int kHeadWidth = Info(Sheet::PflanzHead).frameWidth;
+constexpr int kHeadHeight = Info(Sheet::PflanzHead).frameHeight;
 
 // The head rests on the foot: its top is this far above the foot's top, its
 // left edge this far left of the foot's.

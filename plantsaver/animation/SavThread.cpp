@@ -7,9 +7,8 @@
 #include "plantsaver/animation/Actors.h"
 #include "plantsaver/animation/FrameStep.h"
 #include "plantsaver/animation/GdiScene.h"
-#include "plantsaver/setup/SettingsStore.h"
-#include "plantsaver/startup/Random.h"
-#include "plantsaver/startup/SaverForm.h"
+#include "plantsaver/animation/SpriteSheets.h"
+#include "plantsaver/random/Random.h"
 
 namespace gulpleaf {
 
@@ -39,7 +38,9 @@ struct Scene {
   FrameStep step;
 };
 
-TsavThread::TsavThread(TForm1& form, HINSTANCE module) : form_(form), module_(module) {}
+TsavThread::TsavThread(AnimationSurface& form, const AnimationSettingsSource& settings,
+                       HINSTANCE module)
+    : form_(form), settings_(settings), module_(module) {}
 
 TsavThread::~TsavThread() { Stop(); }
 
@@ -57,9 +58,9 @@ void TsavThread::PaintScene(HDC dc, const RECT& area) const {
 
 // For recordings only: runs the scene ahead without showing it, so that a
 // short capture can start in the middle of the action. Users never set it.
-void TsavThread::FastForward(unsigned ticks) {
-  if (ticks == 0) return;
-  Synchronize([this, ticks] {
+bool TsavThread::FastForward(unsigned ticks) {
+  if (ticks == 0) return true;
+  return Synchronize([this, ticks] {
     NullCopier hidden;
     FrameStep ahead(scene_->can, scene_->plant, scene_->fly, hidden, form_.ClientHeight());
     for (unsigned i = 0; i < ticks; ++i) ahead.Run();
@@ -69,30 +70,35 @@ void TsavThread::FastForward(unsigned ticks) {
 
 void TsavThread::Execute() {
   SeedProcessRandomFromTime();
-  PlantSettings settings = PlantSettings::Load();
+  const AnimationSettings settings = settings_.Load();
   // A negative period would make the thread sleep for weeks.
   speed_ = static_cast<std::uint32_t>(settings.speed >= 0 ? settings.speed : 50);
   sound_ = settings.sound;
-  const bool audio = settings.sound || settings.sSound;
+  const bool audio = settings.sound || settings.startTrack;
   DWORD oldVolume = 0;
   bool volumeRead = false;
   WaveSounds startTrack(module_);
   if (audio) {
     volumeRead = waveOutGetVolume(0, &oldVolume) == MMSYSERR_NOERROR;
     DWORD level =
-        settings.vol != 0 ? (static_cast<DWORD>(settings.vol) & 0xFFFF) : LOWORD(oldVolume);
+        settings.volume != 0 ? (static_cast<DWORD>(settings.volume) & 0xFFFF) : LOWORD(oldVolume);
     waveOutSetVolume(0, MAKELONG(level, level));
-    if (settings.sSound) startTrack.Play(14, false);
+    if (settings.startTrack) startTrack.Play(14, false);
   }
 
-  Synchronize([this] { BuildScene(); });
-  if (const char* skip = std::getenv("GULPLEAF_FAST_FORWARD"))
-    FastForward(std::strtoul(skip, nullptr, 10));
-
-  SystemFrameClock clock;
-  RunFrames(
-      clock, speed_, [this] { return Terminated(); },
-      [this] { Synchronize([this] { scene_->step.Run(); }); });
+  // A step that failed on the main thread ends the animation: the next one
+  // would run on a scene that was never made or is half-way through a frame.
+  bool running = Synchronize([this] { BuildScene(); });
+  if (running) {
+    if (const char* skip = std::getenv("GULPLEAF_FAST_FORWARD"))
+      running = FastForward(std::strtoul(skip, nullptr, 10));
+  }
+  if (running) {
+    SystemFrameClock clock;
+    RunFrames(
+        clock, speed_, [this, &running] { return !running || Terminated(); },
+        [this, &running] { running = Synchronize([this] { scene_->step.Run(); }); });
+  }
 
   Synchronize([this] { scene_.reset(); });
   if (audio) {

@@ -9,15 +9,15 @@
 #include <memory>
 
 #include "common/Thread.h"
+#include "plantsaver/animation/AnimationHost.h"
 
 namespace gulpleaf {
 
-class TForm1;
 struct Scene;
 
 class TsavThread final : public zeb::Thread {
  public:
-  TsavThread(TForm1& form, HINSTANCE module);
+  TsavThread(AnimationSurface& form, const AnimationSettingsSource& settings, HINSTANCE module);
   ~TsavThread() override;
 
   bool SceneReady() const { return scene_ != nullptr; }
@@ -29,9 +29,11 @@ class TsavThread final : public zeb::Thread {
 
  private:
   void BuildScene();
-  void FastForward(unsigned ticks);
+  // False when the step failed.
+  bool FastForward(unsigned ticks);
 
-  TForm1& form_;
+  AnimationSurface& form_;
+  const AnimationSettingsSource& settings_;
   HINSTANCE module_;
   std::uint32_t speed_ = 50;
   bool sound_ = true;

@@ -64,9 +64,13 @@ constexpr SheetInfo kSheets[kSheetCount] = {
 
 constexpr const SheetInfo& Info(Sheet s) { return kSheets[static_cast<std::size_t>(s)]; }
 
-// The preview picture: bitmap resource 1, four frames of 120 x 89.
+// The preview picture: bitmap resource 1, four frames of 120 x 89 stacked.
 constexpr int kPreviewBitmapId = 1;
-constexpr int kPreviewWidth = 120, kPreviewHeight = 356;
+constexpr int kPreviewFrameWidth = 120;
+constexpr int kPreviewFrameHeight = 89;
+constexpr int kPreviewFrames = 4;
+constexpr int kPreviewWidth = kPreviewFrameWidth,
+              kPreviewHeight = kPreviewFrameHeight * kPreviewFrames;
 
 struct WaveInfo {
   int id;
@@ -76,8 +80,8 @@ struct WaveInfo {
 
 constexpr int kWaveCount = 15;
 constexpr WaveInfo kWaves[kWaveCount] = {
-    {2, 2.3, false},  {3, 2.8, true},   {4, 4.3, true},   {6, 4.8, false}, {7, 0.5, false},
-    {8, 0.2, false},  {9, 0.5, false},  {10, 1.2, false}, {11, 1.4, false}, {12, 0.7, false},
+    {2, 2.3, false},  {3, 2.8, true},    {4, 4.3, true},   {6, 4.8, false},  {7, 0.5, false},
+    {8, 0.2, false},  {9, 0.5, false},   {10, 1.2, false}, {11, 1.4, false}, {12, 0.7, false},
     {13, 0.7, false}, {14, 21.0, false}, {15, 1.0, false}, {16, 1.3, false}, {17, 1.5, false},
 };
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 
+#include "common/GdiGuards.h"
 #include "plantsaver/animation/SheetCatalogue.h"
 
 namespace gulpleaf {
@@ -14,18 +15,17 @@ namespace gulpleaf {
 class SpriteSheets {
  public:
   explicit SpriteSheets(HINSTANCE instance);
-  ~SpriteSheets();
   SpriteSheets(const SpriteSheets&) = delete;
   SpriteSheets& operator=(const SpriteSheets&) = delete;
 
   bool AllLoaded() const;
   // The memory DC holding the sheet, or null when its resource is missing.
-  HDC Dc(Sheet sheet) const { return dcs_[static_cast<std::size_t>(sheet)]; }
+  HDC Dc(Sheet sheet) const { return dcs_[static_cast<std::size_t>(sheet)].Get(); }
 
  private:
-  std::array<HBITMAP, kSheetCount> bitmaps_{};
-  std::array<HDC, kSheetCount> dcs_{};
-  std::array<HGDIOBJ, kSheetCount> oldSelections_{};
+  // In this order: each context deselects its sheet before the sheet goes.
+  std::array<zeb::GdiObjectGuard, kSheetCount> bitmaps_{};
+  std::array<zeb::MemoryDcGuard, kSheetCount> dcs_{};
 };
 
 }  // namespace gulpleaf

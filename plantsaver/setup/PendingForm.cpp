@@ -1,5 +1,7 @@
 #include "plantsaver/setup/PendingForm.h"
 
+#include "common/GdiGuards.h"
+
 namespace gulpleaf {
 
 PendingForm::PendingForm(std::string caption, std::string description, int clientWidth,
@@ -25,10 +27,9 @@ bool PendingForm::CreateForm() {
 
 void PendingForm::OnPaint(HDC dc) {
   RECT r{12, 12, ClientWidth() - 12, ClientHeight() - 12};
-  HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  zeb::SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   DrawTextA(dc, description_.c_str(), -1, &r, DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, oldFont);
 }
 
 LRESULT PendingForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

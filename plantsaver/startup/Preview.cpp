@@ -2,9 +2,10 @@
 
 #include <memory>
 
+#include "common/GdiGuards.h"
 #include "common/Thread.h"
+#include "plantsaver/random/Random.h"
 #include "plantsaver/startup/PreviewAnimation.h"
-#include "plantsaver/startup/Random.h"
 
 namespace gulpleaf {
 namespace {
@@ -16,30 +17,22 @@ constexpr char kPreviewTitle[] = "Zeb98";
 class PreviewPainter {
  public:
   PreviewPainter(HDC window, HBITMAP picture, int width, int height)
-      : window_(window), width_(width), height_(height) {
-    memory_ = CreateCompatibleDC(window);
-    if (memory_) oldBitmap_ = SelectObject(memory_, picture);
-  }
-  ~PreviewPainter() {
-    if (memory_) {
-      SelectObject(memory_, oldBitmap_);
-      DeleteDC(memory_);
-    }
+      : window_(window), memory_(window), width_(width), height_(height) {
+    memory_.Select(picture);
   }
   PreviewPainter(const PreviewPainter&) = delete;
   PreviewPainter& operator=(const PreviewPainter&) = delete;
 
   void Step() {
     BitBlt(window_, PreviewAnimation::Left(width_), PreviewAnimation::Top(height_),
-           kPreviewFrameWidth, kPreviewFrameHeight, memory_, 0,
+           kPreviewFrameWidth, kPreviewFrameHeight, memory_.Get(), 0,
            PreviewAnimation::SourceTop(animation_.Frame()), SRCCOPY);
     animation_.Advance();
   }
 
  private:
   HDC window_;
-  HDC memory_ = nullptr;
-  HGDIOBJ oldBitmap_ = nullptr;
+  zeb::MemoryDcGuard memory_;  // deselects the picture before the caller deletes it
   int width_, height_;
   PreviewAnimation animation_;
 };
@@ -86,27 +79,30 @@ void RunPreview(HINSTANCE instance, HWND parent) {
   GetWindowRect(parent, &r);
   int width = r.right - r.left;
   int height = r.bottom - r.top;
-  HWND window = CreateWindowExA(0, kPreviewClass, kPreviewTitle,
-                                WS_CHILD | WS_VISIBLE | WS_DISABLED, 0, 0, width, height, parent,
-                                nullptr, instance, nullptr);
-  HDC dc = window ? GetDC(window) : nullptr;
-  HBITMAP picture = LoadBitmapA(instance, MAKEINTRESOURCEA(1));
-  if (window && dc && picture) {
-    SeedProcessRandomFromTime();
-    PreviewPainter painter(dc, picture, width, height);
-    auto thread = std::make_unique<zebThrClass>(painter);
-    if (thread->Create()) {
-      thread->Resume();
-      MSG msg;
-      while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+  HWND window =
+      CreateWindowExA(0, kPreviewClass, kPreviewTitle, WS_CHILD | WS_VISIBLE | WS_DISABLED, 0, 0,
+                      width, height, parent, nullptr, instance, nullptr);
+  {
+    // Released in reverse order: the painter deselects the picture, then the
+    // picture is deleted and the window's context released, while the window
+    // still exists.
+    zeb::WindowDcGuard dc = window ? zeb::WindowDcGuard(window) : zeb::WindowDcGuard();
+    zeb::GdiObjectGuard picture(LoadBitmapA(instance, MAKEINTRESOURCEA(1)));
+    if (window && dc && picture) {
+      SeedProcessRandomFromTime();
+      PreviewPainter painter(dc.Get(), static_cast<HBITMAP>(picture.Get()), width, height);
+      auto thread = std::make_unique<zebThrClass>(painter);
+      if (thread->Create()) {
+        thread->Resume();
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+          TranslateMessage(&msg);
+          DispatchMessageA(&msg);
+        }
       }
+      thread.reset();
     }
-    thread.reset();
   }
-  if (dc) ReleaseDC(window, dc);
-  if (picture) DeleteObject(picture);
   if (window && IsWindow(window)) DestroyWindow(window);
 }
 

@@ -1,12 +1,9 @@
 #pragma once
 // The preview's little animation: four frames of the preview picture shown
 // back and forth (0, 1, 2, 3, 2, 1, 0, ...), centred in the preview window.
+#include "plantsaver/animation/SheetCatalogue.h"
 
 namespace gulpleaf {
-
-constexpr int kPreviewFrameWidth = 120;
-constexpr int kPreviewFrameHeight = 89;
-constexpr int kPreviewFrames = 4;
 
 class PreviewAnimation {
  public:

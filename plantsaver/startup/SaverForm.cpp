@@ -1,10 +1,21 @@
 #include "plantsaver/startup/SaverForm.h"
 
 #include "common/Application.h"
+#include "plantsaver/random/Random.h"
+#include "plantsaver/setup/SettingsStore.h"
 #include "plantsaver/startup/PasswordServices.h"
-#include "plantsaver/startup/Random.h"
 
 namespace gulpleaf {
+
+AnimationSettings StoredAnimationSettings::Load() const {
+  const PlantSettings stored = PlantSettings::Load();
+  AnimationSettings settings;
+  settings.speed = stored.speed;
+  settings.sound = stored.sound;
+  settings.startTrack = stored.sSound;
+  settings.volume = stored.vol;
+  return settings;
+}
 
 TForm1::~TForm1() { StopAnimation(); }
 
@@ -39,7 +50,7 @@ void TForm1::OnShow() {
   exitWatch_.SetStart(start);
   SetBounds(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 
-  auto thread = std::make_unique<TsavThread>(*this, instance_);
+  auto thread = std::make_unique<TsavThread>(*this, settings_, instance_);
   if (thread->Create()) {
     animation_ = std::move(thread);
     animation_->Resume();

@@ -8,20 +8,30 @@
 #include <string>
 
 #include "common/Form.h"
+#include "plantsaver/animation/AnimationHost.h"
 #include "plantsaver/animation/SavThread.h"
 #include "plantsaver/animation/SpriteSheets.h"
 #include "plantsaver/startup/ExitWatch.h"
 
 namespace gulpleaf {
 
-class TForm1 final : public zeb::Form {
+// The animation's settings as the settings store keeps them.
+class StoredAnimationSettings final : public AnimationSettingsSource {
+ public:
+  AnimationSettings Load() const override;
+};
+
+class TForm1 final : public zeb::Form, public AnimationSurface {
  public:
   TForm1() = default;
   ~TForm1() override;
 
   bool CreateForm(HINSTANCE instance);
   // The sheets the actors draw from (the form's picture components).
-  const SpriteSheets& Sheets() const { return *sheets_; }
+  const SpriteSheets& Sheets() const override { return *sheets_; }
+  HDC Canvas() override { return Form::Canvas(); }
+  int ClientWidth() const override { return Form::ClientWidth(); }
+  int ClientHeight() const override { return Form::ClientHeight(); }
   const std::string& StartError() const { return startError_; }
 
  protected:
@@ -37,6 +47,7 @@ class TForm1 final : public zeb::Form {
 
   HINSTANCE instance_ = nullptr;
   std::unique_ptr<SpriteSheets> sheets_;
+  StoredAnimationSettings settings_;
   std::unique_ptr<TsavThread> animation_;
   ExitWatch exitWatch_;
   BOOL previousSaverRunning_ = FALSE;

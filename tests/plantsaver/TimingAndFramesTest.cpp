@@ -4,7 +4,7 @@
 
 #include "plantsaver/animation/FramePacing.h"
 #include "plantsaver/startup/PreviewAnimation.h"
-#include "plantsaver/startup/Random.h"
+#include "plantsaver/random/Random.h"
 
 namespace gulpleaf {
 namespace {

@@ -1,11 +1,15 @@
 #include "Sheets.h"
 
+#include <optional>
+#include <utility>
+
 #include "Bitmap.h"
 #include "Can.h"
 #include "Flies.h"
 #include "Palette.h"
 #include "Plant.h"
 #include "Preview.h"
+#include "plantsaver/animation/SheetCatalogue.h"
 
 namespace artgen {
 
@@ -90,27 +94,50 @@ void AddFiles(const SheetLayout& s, const Quantiser& q, std::vector<OutputFile>&
   out.push_back({s.name + ".bmp", EncodeBmp8(sheet, pal)});
 }
 
+// A sheet the saver draws from: its name and geometry come from the saver's
+// own catalogue, so that the pictures and the actors cannot disagree.
+SheetLayout Catalogued(gulpleaf::Sheet sheet, SheetKind kind, FrameRenderer render, int ditherX = 0,
+                       int ditherY = 0, std::optional<gulpleaf::Sheet> mask = std::nullopt) {
+  const gulpleaf::SheetInfo& info = gulpleaf::Info(sheet);
+  // The catalogue counts the mask of a mask-over-sprite sheet as a frame of
+  // its own; the generator draws one sprite frame and derives the mask.
+  const int frames = kind == SheetKind::MaskUpperHalf ? info.frames / 2 : info.frames;
+  return {info.resourceName,
+          mask ? gulpleaf::Info(*mask).resourceName : "",
+          info.width,
+          info.height,
+          info.frameWidth,
+          info.frameHeight,
+          frames,
+          kind,
+          std::move(render),
+          ditherX,
+          ditherY};
+}
+
 }  // namespace
 
 const std::vector<SheetLayout>& SheetTable() {
   using K = SheetKind;
+  using gulpleaf::Sheet;
   static const std::vector<SheetLayout> table = {
-      {"ImgPflanzHead", "", 225, 2464, 225, 154, 16, K::Opaque, DrawHeadFrame},
-      {"ImgPflanzFuss", "", 151, 990, 151, 99, 10, K::Opaque, DrawFootFrame},
-      {"ImgHalsKraus", "", 41, 19, 41, 19, 1, K::Opaque, [](Canvas& c, int) { DrawCollar(c); }},
-      {"ImgHals", "", 15, 32, 15, 16, 1, K::MaskUpperHalf,
-       [](Canvas& c, int) { DrawNeckSegment(c); }},
-      {"ImgPflanzDuck", "", 155, 1980, 155, 220, 9, K::Opaque, DrawDuckFrame, 60, 30},
-      {"ImgLookAug", "", 61, 363, 61, 33, 11, K::Opaque, DrawLookFrame, 110, 55},
-      {"ImgKanWalk", "", 222, 2100, 222, 210, 10, K::Opaque, DrawCanWalk},
-      {"ImgKanFuss", "", 161, 388, 161, 194, 2, K::Opaque, DrawCanLegs},
-      {"ImgKanGiess", "ImgKanGiessMask", 243, 885, 243, 177, 5, K::SeparateMask, DrawCanPour},
-      {"ImgKanBlinz", "ImgKanBlinzMask", 222, 324, 222, 162, 2, K::SharedMask, DrawCanStand},
-      {"ImgKannTroet", "", 211, 320, 210, 160, 2, K::Opaque, DrawCanTrumpet},
-      {"ImgFly", "ImgFlyMask", 60, 370, 60, 37, 10, K::SeparateMask, DrawFly},
-      {"ImgFlyBig", "", 200, 600, 200, 150, 4, K::Opaque, DrawBigFly},
-      {"ImgStachel", "", 80, 104, 80, 26, 4, K::Opaque, DrawSting, 117, 121},
-      {"preview", "", 120, 356, 120, 89, 4, K::Opaque, DrawPreview},
+      Catalogued(Sheet::PflanzHead, K::Opaque, DrawHeadFrame),
+      Catalogued(Sheet::PflanzFuss, K::Opaque, DrawFootFrame),
+      Catalogued(Sheet::HalsKraus, K::Opaque, [](Canvas& c, int) { DrawCollar(c); }),
+      Catalogued(Sheet::Hals, K::MaskUpperHalf, [](Canvas& c, int) { DrawNeckSegment(c); }),
+      Catalogued(Sheet::PflanzDuck, K::Opaque, DrawDuckFrame, 60, 30),
+      Catalogued(Sheet::LookAug, K::Opaque, DrawLookFrame, 110, 55),
+      Catalogued(Sheet::KanWalk, K::Opaque, DrawCanWalk),
+      Catalogued(Sheet::KanFuss, K::Opaque, DrawCanLegs),
+      Catalogued(Sheet::KanGiess, K::SeparateMask, DrawCanPour, 0, 0, Sheet::KanGiessMask),
+      Catalogued(Sheet::KanBlinz, K::SharedMask, DrawCanStand, 0, 0, Sheet::KanBlinzMask),
+      Catalogued(Sheet::KannTroet, K::Opaque, DrawCanTrumpet),
+      Catalogued(Sheet::Fly, K::SeparateMask, DrawFly, 0, 0, Sheet::FlyMask),
+      Catalogued(Sheet::FlyBig, K::Opaque, DrawBigFly),
+      Catalogued(Sheet::Stachel, K::Opaque, DrawSting, 117, 121),
+      {"preview", "", gulpleaf::kPreviewWidth, gulpleaf::kPreviewHeight,
+       gulpleaf::kPreviewFrameWidth, gulpleaf::kPreviewFrameHeight, gulpleaf::kPreviewFrames,
+       K::Opaque, DrawPreview},
   };
   return table;
 }

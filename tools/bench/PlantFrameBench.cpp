@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "common/GdiGuards.h"
 #include "plantsaver/animation/Actors.h"
 #include "plantsaver/animation/FrameStep.h"
 #include "plantsaver/animation/GdiScene.h"
@@ -45,12 +46,14 @@ double Seconds(LARGE_INTEGER a, LARGE_INTEGER b) {
 }
 
 void Measure(const SpriteSheets& sheets, int w, int h) {
-  HDC desktop = GetDC(nullptr);
-  HDC screen = CreateCompatibleDC(desktop);
-  HBITMAP screenBitmap = CreateCompatibleBitmap(desktop, w, h);
-  HGDIOBJ old = SelectObject(screen, screenBitmap);
+  // Declared in release order: the stand-in screen deselects its bitmap
+  // before the bitmap goes, and the desktop's context is released last.
+  zeb::WindowDcGuard desktop(nullptr);
+  zeb::GdiObjectGuard screenBitmap(CreateCompatibleBitmap(desktop.Get(), w, h));
+  zeb::MemoryDcGuard screen(desktop.Get());
+  screen.Select(screenBitmap.Get());
   {
-    BackBuffer back(desktop, sheets, w, h);
+    BackBuffer back(desktop.Get(), sheets, w, h);
     Silent sound;
     NoPause pause;
     LcgRandom random(20261208);
@@ -60,7 +63,7 @@ void Measure(const SpriteSheets& sheets, int w, int h) {
     TFly fly(world, &plant, false);
     plant.Link(&can, &fly.reentryRequest);
     can.Link(&plant);
-    CountingCopier copier(screen, back);
+    CountingCopier copier(screen.Get(), back);
     FrameStep step(can, plant, fly, copier, h);
 
     for (int i = 0; i < 500; ++i) step.Run();  // into the action
@@ -76,7 +79,7 @@ void Measure(const SpriteSheets& sheets, int w, int h) {
 
     const int fullCopies = 300;
     QueryPerformanceCounter(&t0);
-    for (int i = 0; i < fullCopies; ++i) BitBlt(screen, 0, 0, w, h, back.Dc(), 0, 0, SRCCOPY);
+    for (int i = 0; i < fullCopies; ++i) BitBlt(screen.Get(), 0, 0, w, h, back.Dc(), 0, 0, SRCCOPY);
     GdiFlush();
     QueryPerformanceCounter(&t1);
     double fullUs = Seconds(t0, t1) * 1e6 / fullCopies;
@@ -84,10 +87,6 @@ void Measure(const SpriteSheets& sheets, int w, int h) {
                 "of %8d (%.1f%%)\n",
                 w, h, stepUs, fullUs, pixelsPerFrame, w * h, 100.0 * pixelsPerFrame / (w * h));
   }
-  SelectObject(screen, old);
-  DeleteObject(screenBitmap);
-  DeleteDC(screen);
-  ReleaseDC(nullptr, desktop);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plantsaver/animation/Actors.h"
+#include "plantsaver/animation/FrameStep.h"
 #include "plantsaver/animation/PlantNeck.h"
 
 namespace gulpleaf::test {
@@ -84,33 +85,27 @@ class RecordingPause final : public Pause {
 };
 
 // Can, plant and fly constructed, linked and stepped as the animation thread
-// does it. Unit tests tick a single actor and pose the others by hand.
+// does it, through the production frame step. Unit tests tick a single actor and pose the others by
+// hand.
 struct Scene {
   Scene(int width, int height, bool soundOn = true, RandomSource* chance = nullptr)
       : canvas(width, height),
         random(chance ? *chance : scripted),
         can(World(), soundOn),
         plant(World(), soundOn),
-        fly(World(), &plant, soundOn) {
+        fly(World(), &plant, soundOn),
+        step(can, plant, fly, screen, height) {
     TKanne::blinkCounter = 0;  // process-wide; no test may see another's
     TFly::previousX = 0;
     plant.Link(&can, &fly.reentryRequest);
     can.Link(&plant);
   }
   ActorWorld World() { return {canvas, sound, random, pause}; }
+  // One frame through the program's own frame step, so that these tests see
+  // the order production draws in; the canvas keeps only this frame's calls.
   void Step() {
     canvas.calls.clear();
-    fly.Erase();
-    plant.Erase();
-    can.Erase();
-    if (can.state == TKanne::Pour) {
-      plant.Tick();
-      can.Tick();
-    } else {
-      can.Tick();
-      plant.Tick();
-    }
-    fly.Tick();
+    step.Run();
   }
   // Puts the hovering head exactly at `at` for the plant's next tick.
   void HoverAt(Point at) {
@@ -136,6 +131,8 @@ struct Scene {
   TKanne can;
   TPflanz plant;
   TFly fly;
+  NullCopier screen;
+  FrameStep step;
 };
 
 }  // namespace gulpleaf::test

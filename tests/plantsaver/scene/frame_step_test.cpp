@@ -81,10 +81,15 @@ TEST_F(FrameStepTest, CopiesHeadFootNeckFlyAndCanInThatOrder) {
   const Point oldFly = fly.position;
   step.Run();
   ASSERT_GE(screen.copies.size(), 5u);
-  Rect head = Bounding(oldHead, plant.headPosition, 225, 154);
-  EXPECT_EQ(screen.copies[0], (Copy{head.left, head.top, head.right - head.left, head.bottom - head.top}));
-  EXPECT_EQ(screen.copies[1], (Copy{plant.footPosition.x, plant.footPosition.y, 151, 99}));
-  Rect f = Bounding(oldFly, fly.position, 60, 37);
+  const SheetInfo& headSheet = Info(Sheet::PflanzHead);
+  const SheetInfo& footSheet = Info(Sheet::PflanzFuss);
+  const SheetInfo& flySheet = Info(Sheet::Fly);
+  Rect head = Bounding(oldHead, plant.headPosition, headSheet.frameWidth, headSheet.frameHeight);
+  EXPECT_EQ(screen.copies[0],
+            (Copy{head.left, head.top, head.right - head.left, head.bottom - head.top}));
+  EXPECT_EQ(screen.copies[1], (Copy{plant.footPosition.x, plant.footPosition.y,
+                                    footSheet.frameWidth, footSheet.frameHeight}));
+  Rect f = Bounding(oldFly, fly.position, flySheet.frameWidth, flySheet.frameHeight);
   EXPECT_EQ(screen.copies[3], (Copy{f.left, f.top, f.right - f.left, f.bottom - f.top}));
   EXPECT_EQ(screen.copies.back(),
             (Copy{can.position.x, can.position.y, can.width, 768 - can.position.y}));

@@ -1,4 +1,4 @@
-#include "plantsaver/startup/Random.h"
+#include "plantsaver/random/Random.h"
 
 #include <chrono>
 
