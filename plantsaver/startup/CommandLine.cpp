@@ -70,9 +70,9 @@ std::uint32_t DecimalOrZero(const std::string& text) {
 StartupValues ParseArguments(const std::vector<std::string>& args) {
   StartupValues v;
   if (!args.empty()) {
-    v.mode = Upper(args[0]);
-    v.mode.erase(0, 1);  // the switch character, whatever it is
-    if (v.mode.empty()) v.mode = "C";
+    // The switch character, whatever it is, goes; a switch alone means C.
+    const std::string& first = args[0];
+    v.mode = first.size() > 1 ? Upper(first.substr(1)) : std::string(1, 'C');
   }
   char letter = v.Letter();
   if ((letter == 'A' || letter == 'P' || letter == 'L') && args.size() >= 2) {
