@@ -92,7 +92,7 @@ shot "$out/slideshow-saver.png"
 # The change to the second picture (the first stands for 12 seconds), frame
 # by frame, for a short GIF of an effect at work.
 sleep 5
-capture 100 189 0.05
+capture 100 249 0.05
 for f in "$frames"/*.xwd; do convert "xwd:$f" -scale 50% "${f%.xwd}.png"; done
 convert -delay 10 -loop 0 "$frames"/*.png -layers RemoveDups -layers Optimize \
   "$out/slideshow-effect.gif"
