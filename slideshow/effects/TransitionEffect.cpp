@@ -2,34 +2,12 @@
 
 #include <algorithm>
 
+#include "common/GdiGuards.h"
 #include "slideshow/effects/EffectDrawing.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 
 namespace lumi {
 namespace {
-
-// A memory context with one bitmap selected; the selection is put back
-// before the context goes.
-class MemoryDc {
- public:
-  MemoryDc(HDC compatibleWith, HBITMAP bitmap) : dc_(CreateCompatibleDC(compatibleWith)) {
-    if (dc_) old_ = SelectObject(dc_, bitmap);
-  }
-  ~MemoryDc() {
-    if (!dc_) return;
-    if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
-    DeleteDC(dc_);
-  }
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-
-  bool Ok() const { return dc_ && old_ && old_ != HGDI_ERROR; }
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-  HGDIOBJ old_ = nullptr;
-};
 
 // A display-sized bitmap filled with copies of the picture from the top-left
 // corner; the last copies in each direction are cut at the display's edge.
@@ -39,9 +17,9 @@ HBITMAP MakeTiledCopy(HDC target, HBITMAP picture, int pictureWidth, int picture
   if (!tiled) return nullptr;
   bool copied = false;
   {
-    MemoryDc from(target, picture);
-    MemoryDc to(target, tiled);
-    if (from.Ok() && to.Ok()) {
+    zeb::MemoryDcGuard from(target);
+    zeb::MemoryDcGuard to(target);
+    if (from.Select(picture) && to.Select(tiled)) {
       for (int x = 0; x < width; x += pictureWidth)
         for (int y = 0; y < height; y += pictureHeight)
           BitBlt(to.Get(), x, y, pictureWidth, pictureHeight, from.Get(), 0, 0, SRCCOPY);

@@ -2,7 +2,7 @@
 
 #include "slideshow/display/captions/CaptionSchedule.h"
 #include "slideshow/display/captions/FittedFont.h"
-#include "slideshow/display/captions/GdiGuards.h"
+#include "common/GdiGuards.h"
 
 namespace lumi {
 namespace {
@@ -40,10 +40,10 @@ namespace {
 
 // The band and its message at bar on dc.
 void PaintBar(HDC dc, RECT bar, const std::string& message, HFONT font) {
-  captions::DcStateGuard state(dc);
-  captions::GdiObjectGuard brush(CreateSolidBrush(kBarColour));
+  zeb::DcStateGuard state(dc);
+  zeb::GdiObjectGuard brush(CreateSolidBrush(kBarColour));
   if (brush.Get()) FillRect(dc, &bar, static_cast<HBRUSH>(brush.Get()));
-  captions::SelectionGuard selected(dc, font);
+  zeb::SelectionGuard selected(dc, font);
   SetBkMode(dc, TRANSPARENT);
   const int length = static_cast<int>(message.size());
   RECT shadow = bar;
@@ -63,13 +63,13 @@ void DrawCaptionBar(HDC dc, const RECT& display, const std::string& message, HFO
   // The band is drawn again at every step of its rise. Painted in place, the
   // fill would wipe the message before it is drawn again and the text would
   // flicker, so it is composed off screen and copied in one go.
-  captions::GdiObjectGuard bitmap(CreateCompatibleBitmap(dc, width, kCaptionBarHeight));
-  captions::MemoryDcGuard memory(dc);
+  zeb::GdiObjectGuard bitmap(CreateCompatibleBitmap(dc, width, kCaptionBarHeight));
+  zeb::MemoryDcGuard memory(dc);
   if (!bitmap.Get() || !memory.Get()) {
     PaintBar(dc, bar, message, font);
     return;
   }
-  captions::SelectionGuard selected(memory.Get(), bitmap.Get());
+  zeb::SelectionGuard selected(memory.Get(), bitmap.Get());
   PaintBar(memory.Get(), RECT{0, 0, width, kCaptionBarHeight}, message, font);
   BitBlt(dc, bar.left, bar.top, width, kCaptionBarHeight, memory.Get(), 0, 0, SRCCOPY);
 }

@@ -1,6 +1,6 @@
 #include "slideshow/display/captions/FittedFont.h"
 
-#include "slideshow/display/captions/GdiGuards.h"
+#include "common/GdiGuards.h"
 
 namespace lumi {
 namespace {
@@ -13,7 +13,7 @@ HFONT CreateFace(int height, const char* face, bool bold, bool italic) {
 
 // The text's size in device pixels when drawn in the font.
 SIZE Measure(HDC dc, HFONT font, const std::string& text, UINT drawFlags) {
-  captions::SelectionGuard selected(dc, font);
+  zeb::SelectionGuard selected(dc, font);
   RECT r{0, 0, 0, 0};
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, drawFlags | DT_CALCRECT);
   POINT corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
@@ -27,7 +27,7 @@ HFONT CreateFittedFont(const std::string& text, const RECT& rect, const char* fa
                        bool italic, UINT drawFlags) {
   const LONG width = rect.right - rect.left;
   const LONG height = rect.bottom - rect.top;
-  captions::WindowDcGuard screen(GetDesktopWindow());
+  zeb::WindowDcGuard screen(GetDesktopWindow());
   HFONT fitted = nullptr;
   if (screen.Get()) {
     for (int h = kFittedFontSmallest; h <= kFittedFontLargest; ++h) {

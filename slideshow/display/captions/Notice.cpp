@@ -1,7 +1,7 @@
 #include "slideshow/display/captions/Notice.h"
 
 #include "slideshow/display/captions/CaptionSchedule.h"
-#include "slideshow/display/captions/GdiGuards.h"
+#include "common/GdiGuards.h"
 
 namespace lumi {
 namespace {
@@ -51,7 +51,7 @@ NoticePlace PlaceNotice(const RECT& display, SIZE text, const NoticeRandom& rand
 void DrawNotice(HDC dc, const RECT& display, const std::string& text, int cycle,
                 HWND progressDialog, const NoticeRandom& random) {
   if (progressDialog) PostMessageA(progressDialog, kHideProgress, 0, 0);
-  captions::DcStateGuard state(dc);
+  zeb::DcStateGuard state(dc);
   LONG clearedBottom = display.bottom;
   if (cycle > 1) clearedBottom -= kCaptionBarHeight;
   if (clearedBottom > display.top)
@@ -65,9 +65,9 @@ void DrawNotice(HDC dc, const RECT& display, const std::string& text, int cycle,
   SetTextColor(dc, place.colour);
   SetBkColor(dc, RGB(0, 0, 0));
   {
-    captions::GdiObjectGuard pen(CreatePen(PS_SOLID, kBorderWidth, place.colour));
-    captions::SelectionGuard penSelected(dc, pen.Get());
-    captions::SelectionGuard brushSelected(dc, GetStockObject(WHITE_BRUSH));
+    zeb::GdiObjectGuard pen(CreatePen(PS_SOLID, kBorderWidth, place.colour));
+    zeb::SelectionGuard penSelected(dc, pen.Get());
+    zeb::SelectionGuard brushSelected(dc, GetStockObject(WHITE_BRUSH));
     Rectangle(dc, place.box.left, place.box.top, place.box.right, place.box.bottom);
   }
   SetBkMode(dc, TRANSPARENT);

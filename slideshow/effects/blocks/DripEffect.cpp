@@ -4,6 +4,8 @@
 #include <numeric>
 #include <vector>
 
+#include "common/GdiGuards.h"
+
 namespace lumi {
 namespace {
 
@@ -16,21 +18,6 @@ constexpr int kStopLookEvery = 20;
 constexpr int kWanderMoves[] = {-1, +1, -2, +2, -3, +3};
 constexpr int kWanderChoices = 9;
 constexpr int kFreshChoiceOneIn = 15;
-
-// Selects a stock brush into a context and puts the previous one back.
-class StockBrush {
- public:
-  StockBrush(HDC dc, int stock) : dc_(dc), old_(SelectObject(dc, GetStockObject(stock))) {}
-  ~StockBrush() {
-    if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
-  }
-  StockBrush(const StockBrush&) = delete;
-  StockBrush& operator=(const StockBrush&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
 
 }  // namespace
 
@@ -87,7 +74,7 @@ int CDripEffect::Draw() {
   std::vector<int> remaining(static_cast<std::size_t>(columns));
   std::iota(remaining.begin(), remaining.end(), 0);
   std::vector<int> placed(static_cast<std::size_t>(columns), 0);
-  StockBrush brush(Target(), BLACK_BRUSH);
+  const zeb::SelectionGuard brush(Target(), GetStockObject(BLACK_BRUSH));
   // Even: every column fills from the bottom up; odd: from the top down.
   const bool fromBottom = !paint && !RandomOdd();
 
