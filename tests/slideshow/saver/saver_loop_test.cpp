@@ -61,6 +61,14 @@ class LoopOnWindow : public ::testing::Test {
   }
   void TearDown() override { DestroyWindow(window); }
 
+  // The small sample picture, centred on the display and ready to draw on
+  // this window.
+  bool CentredOnWindow(CSlideImage& picture, const RECT& display) {
+    if (!picture.Load("@pk@Pic08.bmp", &members)) return false;
+    picture.Centre(display);
+    return picture.MakeDeviceBitmap(window);
+  }
+
   // Runs the loop on this thread until the given number of pictures began.
   void Run(const std::vector<std::string>& references, int pictures) {
     test::FakeCatalog catalog;
@@ -153,10 +161,8 @@ class OnlyEffectEnabled {
 TEST_F(LoopOnWindow, FullScreenPicksAnEnabledEffectAndThePreviewCopiesStraight) {
   const OnlyEffectEnabled only("Dripping Paint", 1);
   CSlideImage picture;
-  ASSERT_TRUE(picture.Load("@pk@Pic08.bmp", &members));
   const RECT display{0, 0, kWidth, kHeight};
-  picture.Centre(display);
-  ASSERT_TRUE(picture.MakeDeviceBitmap(window));
+  ASSERT_TRUE(CentredOnWindow(picture, display));
   for (bool fullScreen : {true, false}) {
     HDC dc = GetDC(window);
     PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS);
@@ -182,10 +188,8 @@ TEST_F(LoopOnWindow, FullScreenPicksAnEnabledEffectAndThePreviewCopiesStraight) 
 TEST_F(LoopOnWindow, TheWorkersEffectIsPacedOnTheSlideshowClock) {
   const OnlyEffectEnabled only("Scramble Blocks", 2);
   CSlideImage picture;
-  ASSERT_TRUE(picture.Load("@pk@Pic08.bmp", &members));
   const RECT display{0, 0, kWidth, kHeight};
-  picture.Centre(display);
-  ASSERT_TRUE(picture.MakeDeviceBitmap(window));
+  ASSERT_TRUE(CentredOnWindow(picture, display));
   for (bool paced : {true, false}) {
     test::FakeClock clock;
     HDC dc = GetDC(window);
