@@ -3,25 +3,23 @@
 #include <cstdint>
 #include <string>
 
+#include "common/text/Numbers.h"
+
 namespace gulpleaf {
 namespace {
 constexpr char kRootKey[] = "software\\Zeb_brio";
 }
 
 std::optional<int> ParseSettingNumber(const std::string& text) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i >= text.size()) return std::nullopt;
-  std::int64_t value = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-    if (value > 0x80000000ll) return std::nullopt;
-  }
-  if (negative) value = -value;
-  if (value > 0x7FFFFFFFll) return std::nullopt;
-  return static_cast<int>(value);
+  // The form writes these values itself, so anything but a plain 32-bit
+  // number was put there by someone else and means the default.
+  constexpr zeb::DecimalRules kStoredNumber{.skipLeadingBlanks = false,
+                                            .stopAtNonDigit = false,
+                                            .lowest = INT32_MIN,
+                                            .highest = INT32_MAX};
+  const std::optional<std::int64_t> value = zeb::ParseDecimal(text, kStoredNumber);
+  if (!value) return std::nullopt;
+  return static_cast<int>(*value);
 }
 
 SettingsStore::SettingsStore() {

@@ -3,6 +3,9 @@
 #include <cctype>
 #include <cstdint>
 
+#include "common/text/CommandLineText.h"
+#include "common/text/Numbers.h"
+
 namespace gulpleaf {
 namespace {
 
@@ -11,60 +14,21 @@ std::string Upper(std::string s) {
   return s;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A window handle is 32 bits: the desktop writes it unsigned, a person may
+// write it signed. Anything else in the argument means no window.
+constexpr zeb::DecimalRules kWindowArgument{.skipLeadingBlanks = false,
+                                            .stopAtNonDigit = false,
+                                            .lowest = INT32_MIN,
+                                            .highest = UINT32_MAX};
 
-// Reads one argument starting at i: quoted stretches keep their blanks.
-std::string NextArgument(const std::string& line, std::size_t& i) {
-  std::string arg;
-  bool quoted = false;
-  for (; i < line.size(); ++i) {
-    char c = line[i];
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (IsBlank(c) && !quoted) {
-      break;
-    } else {
-      arg += c;
-    }
-  }
-  return arg;
+std::uint32_t DecimalOrZero(const std::string& text) {
+  return static_cast<std::uint32_t>(zeb::ParseDecimal(text, kWindowArgument).value_or(0));
 }
 
 }  // namespace
 
 std::vector<std::string> SplitArguments(const std::string& commandLine) {
-  std::vector<std::string> args;
-  std::size_t i = 0;
-  bool first = true;
-  while (true) {
-    while (i < commandLine.size() && IsBlank(commandLine[i])) ++i;
-    if (i >= commandLine.size()) break;
-    std::string arg = NextArgument(commandLine, i);
-    if (first) {
-      first = false;  // the program's own name
-      continue;
-    }
-    args.push_back(std::move(arg));
-  }
-  return args;
-}
-
-std::uint32_t DecimalOrZero(const std::string& text) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i >= text.size()) return 0;
-  std::uint64_t value = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return 0;
-    value = value * 10 + static_cast<unsigned>(text[i] - '0');
-    if (value > 0xFFFFFFFFull) return 0;
-  }
-  if (negative) {
-    if (value > 0x80000000ull) return 0;
-    return static_cast<std::uint32_t>(0u - static_cast<std::uint32_t>(value));
-  }
-  return static_cast<std::uint32_t>(value);
+  return zeb::SplitArguments(zeb::ArgumentText(commandLine, zeb::ProgramNameQuotes::kAnywhere));
 }
 
 StartupValues ParseArguments(const std::vector<std::string>& args) {

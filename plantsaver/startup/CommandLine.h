@@ -27,9 +27,6 @@ std::vector<std::string> SplitArguments(const std::string& commandLine);
 
 StartupValues ParseArguments(const std::vector<std::string>& args);
 
-// A whole decimal number (optional sign) that fits 32 bits; 0 otherwise.
-std::uint32_t DecimalOrZero(const std::string& text);
-
 // True when the program's file name has the extension ".EXE" in any letter
 // case: the program then runs as its own setup wizard.
 bool IsSetupProgramName(const std::string& path);

@@ -1,6 +1,11 @@
 #include "slideshow/engine/EngineCommandLine.h"
 
+#include <cstdint>
 #include <initializer_list>
+#include <string_view>
+
+#include "common/text/CommandLineText.h"
+#include "common/text/Numbers.h"
 
 namespace lumi {
 namespace {
@@ -12,20 +17,11 @@ bool ContainsAny(const std::string& text, std::initializer_list<const char*> for
   return false;
 }
 
-// A decimal number as the runtime's integer reading takes it: leading blanks,
-// an optional sign, digits up to the first other character.
-long LeadingDecimal(const std::string& text, std::size_t from) {
-  std::size_t i = from;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > 0x7FFFFFFFll) return 0;  // not a window handle
-  }
-  return static_cast<long>(negative ? -value : value);
-}
+// The handle is read the way the runtime's integer reading takes it: leading
+// blanks, an optional sign, digits up to the first other character. A value
+// beyond 31 bits is no window handle and reads as none.
+constexpr zeb::DecimalRules kPreviewHandle{
+    .skipLeadingBlanks = true, .stopAtNonDigit = true, .lowest = -INT32_MAX, .highest = INT32_MAX};
 
 }  // namespace
 
@@ -43,22 +39,14 @@ EngineSwitches ParseEngineCommandLine(const std::string& arguments) {
     if (pos < at) at = pos;
   }
   if (at != std::string::npos && at + 3 <= arguments.size()) {
-    s.previewHandle = LeadingDecimal(arguments, at + 3);
+    s.previewHandle = static_cast<long>(
+        zeb::ParseDecimal(std::string_view(arguments).substr(at + 3), kPreviewHandle).value_or(0));
   }
   return s;
 }
 
 std::string ArgumentsOf(const std::string& commandLine) {
-  std::size_t i = 0;
-  while (i < commandLine.size() && (commandLine[i] == ' ' || commandLine[i] == '\t')) ++i;
-  if (i < commandLine.size() && commandLine[i] == '"') {
-    std::size_t close = commandLine.find('"', i + 1);
-    i = close == std::string::npos ? commandLine.size() : close + 1;
-  } else {
-    while (i < commandLine.size() && commandLine[i] != ' ' && commandLine[i] != '\t') ++i;
-  }
-  while (i < commandLine.size() && (commandLine[i] == ' ' || commandLine[i] == '\t')) ++i;
-  return commandLine.substr(i);
+  return std::string(zeb::ArgumentText(commandLine, zeb::ProgramNameQuotes::kAroundWholeName));
 }
 
 }  // namespace lumi

@@ -1,6 +1,6 @@
 #include "PhotoContent.h"
 
-#include "PhotoNames.h"
+#include "common/text/IniWriter.h"
 #include "slideshow/engine/collection/CollectionKeys.h"
 #include "slideshow/engine/settings/PackageSettingsKeys.h"
 
@@ -10,25 +10,7 @@ namespace {
 namespace settings = lumi::settings_file;
 namespace collection = lumi::collection_file;
 
-// The platform's private-profile reader wants CRLF line ends; a blank line
-// between sections keeps the file readable by people.
-class IniText {
- public:
-  void Section(const std::string& name) {
-    if (!text_.empty()) text_ += "\r\n";
-    text_ += "[" + name + "]\r\n";
-  }
-  void Key(const std::string& key, const std::string& value) {
-    text_ += key + "=" + IniValue(value) + "\r\n";
-  }
-  void Key(const std::string& key, int value) { Key(key, std::to_string(value)); }
-  const std::string& Text() const { return text_; }
-
- private:
-  std::string text_;
-};
-
-void EmptyPlayList(IniText& ini, const char* section) {
+void EmptyPlayList(zeb::IniWriter& ini, const char* section) {
   ini.Section(section);
   ini.Key(settings::kPlayListFileCount, 0);
   ini.Key(settings::kPlayListLoop, 1);
@@ -39,7 +21,7 @@ void EmptyPlayList(IniText& ini, const char* section) {
 }  // namespace
 
 std::string PhotoSettingsIni(const std::string& title) {
-  IniText ini;
+  zeb::IniWriter ini(zeb::IniWriter::Values::kOneLine);
   ini.Section(settings::kGeneralSection);
   ini.Key(settings::kTitle, title);
   ini.Key(settings::kCustomHeading, title);
@@ -70,7 +52,7 @@ std::string PhotoSettingsIni(const std::string& title) {
 }
 
 std::string PhotoCollectionIni(const std::string& title, const std::vector<PhotoEntry>& photos) {
-  IniText ini;
+  zeb::IniWriter ini(zeb::IniWriter::Values::kOneLine);
   ini.Section(collection::kGeneralSection);
   ini.Key(collection::kCount, static_cast<int>(photos.size()));
   ini.Key(collection::kTitle, title);

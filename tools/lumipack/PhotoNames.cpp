@@ -129,14 +129,6 @@ std::string TitleFromFileName(std::string_view fileName) {
   return title;
 }
 
-std::string IniValue(std::string_view text) {
-  std::string value;
-  for (char c : text) value += IsControl(static_cast<unsigned char>(c)) ? ' ' : c;
-  const std::size_t first = value.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return value.substr(first, value.find_last_not_of(' ') - first + 1);
-}
-
 std::string MemberStem(std::string_view fileName) {
   std::string stem;
   bool replacing = false;

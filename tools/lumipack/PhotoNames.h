@@ -29,11 +29,6 @@ std::string TitleFromFileName(std::string_view fileName);
 // already being in that code page.
 std::string AnsiFromUtf8(std::string_view text);
 
-// Text fit for one ini value: control characters (a line break would end the
-// value and start a new key) become spaces, and the ends are trimmed the way
-// the platform trims them on reading.
-std::string IniValue(std::string_view text);
-
 // The stem of a member name for a photo: ASCII letters, digits, '-' and '_'
 // kept, every other run of characters one '_', at most 48 characters; "Photo"
 // when nothing is left. Holds no dot, so no drive, folder or ".." can appear.

@@ -69,14 +69,12 @@ TEST(PhotoNamesTest, MemberStemsAreSafePlainAsciiNames) {
   EXPECT_EQ(MemberStem(std::string(300, 'x') + ".jpg"), std::string(48, 'x'));
 }
 
-TEST(PhotoNamesTest, RecognisesJpegExtensionsAndIniValuesStayOnOneLine) {
+TEST(PhotoNamesTest, RecognisesJpegExtensions) {
   for (const char* name : {"a.jpg", "a.JPEG", "a.Jpe", "x.y.jpg"})
     EXPECT_TRUE(HasJpegExtension(name)) << name;
   for (const char* name : {"a.png", "a.jpg.txt", ".jpg", "jpg", "a.jpgx"}) {
     EXPECT_FALSE(HasJpegExtension(name)) << name;
   }
-  EXPECT_EQ(IniValue("  My\r\n[Pictures]\tx  "), "My  [Pictures] x");
-  EXPECT_EQ(IniValue("\r\n"), "");
 }
 
 TEST(PhotoNamesTest, ThumbnailsAreSeventyWideInTheirPicturesProportions) {

@@ -10,6 +10,7 @@
 #include "PhotoNames.h"
 #include "PhotoThumbnail.h"
 #include "SaverBuilder.h"
+#include "common/text/IniWriter.h"
 #include "slideshow/engine/collection/CollectionKeys.h"
 #include "slideshow/engine/settings/PackageSettingsKeys.h"
 
@@ -188,7 +189,7 @@ bool BuildPhotoSaver(const fs::path& engine, const fs::path& out, const fs::path
     return Fail(error, "none of the " + std::to_string(jpegs.size()) + " JPEG photos in " +
                            folder.string() + " could be used");
   }
-  std::string saverTitle = IniValue(title);
+  std::string saverTitle = zeb::OneLineIniValue(title);
   if (saverTitle.empty()) saverTitle = DefaultTitle(folder);
   members[0] = InMemory(lumi::settings_file::kMemberName, PhotoSettingsIni(saverTitle));
   members[1] =

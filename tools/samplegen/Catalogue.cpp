@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "IniText.h"
 #include "Scenes.h"
+#include "common/text/IniWriter.h"
 #include "slideshow/engine/collection/CollectionKeys.h"
 #include "slideshow/engine/settings/PackageSettingsKeys.h"
 
@@ -36,7 +36,7 @@ std::string Name(std::size_t index, const char* extension) {
   return name;
 }
 
-void PlayList(IniText& ini, const char* section, bool loop, bool shuffle, bool selectOne) {
+void PlayList(zeb::IniWriter& ini, const char* section, bool loop, bool shuffle, bool selectOne) {
   ini.Section(section);
   ini.Key(settings::kPlayListFileCount, 2);
   ini.Key(settings::kPlayListLoop, loop ? 1 : 0);
@@ -78,7 +78,7 @@ std::string ImageName(std::size_t index) {
 std::string ThumbName(std::size_t index) { return Name(index, "thu"); }
 
 std::string SettingsIni() {
-  IniText ini;
+  zeb::IniWriter ini;
   ini.Section(settings::kGeneralSection);
   ini.Key(settings::kTitle, kSaverTitle);
   ini.Key(settings::kCustomHeading, "Welcome to the Lumishow Sample Saver");
@@ -113,7 +113,7 @@ std::string SettingsIni() {
 
 std::string CollectionIni() {
   const auto& pictures = Pictures();
-  IniText ini;
+  zeb::IniWriter ini;
   ini.Section(collection::kGeneralSection);
   ini.Key(collection::kCount, static_cast<int>(pictures.size()));
   ini.Key(collection::kTitle, "Lumishow Sample Pictures");
