@@ -57,9 +57,15 @@ ViewParent::ViewParent() {
   Pump();
 }
 
-ViewParent::~ViewParent() {
-  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-  DestroyWindow(window_);
+ViewParent& ViewParent::Shared() {
+  static ViewParent parent;
+  return parent;
+}
+
+void ViewParent::Clear() {
+  Pump();
+  selections.clear();
+  activations = 0;
 }
 
 void ViewParent::Pump() {
@@ -84,7 +90,8 @@ LRESULT CALLBACK ViewParent::Proc(HWND window, UINT message, WPARAM wParam,
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-ViewFixture::ViewFixture(int width, int height) {
+ViewFixture::ViewFixture(int width, int height) : parent(ViewParent::Shared()) {
+  parent.Clear();
   const RECT rect{10, 10, 10 + width, 10 + height};
   view.Create(parent.Window(), 10001, rect);
   UpdateWindow(view.Handle());
