@@ -38,16 +38,16 @@ class CountingLoader final : public ThumbnailLoader {
   PackageThumbnailLoader real_{&members_};
 };
 
-struct PictureSpec {
+struct TestPicture {
   std::string title;
   std::string thumb;  // member name; empty for none
   bool removed = false;
 };
 
 // Pictures with the sample thumbnails in turn, titled "Picture N".
-std::vector<PictureSpec> SamplePictures(int count);
+std::vector<TestPicture> SamplePictures(int count);
 // A collection file's text for the pictures.
-std::string CollectionText(const std::vector<PictureSpec>& pictures);
+std::string CollectionText(const std::vector<TestPicture>& pictures);
 
 // A top-level window that holds the views and records their notifications.
 // One serves the whole test program: under Wine, destroying a shown
@@ -80,7 +80,7 @@ class ViewFixture {
   ViewFixture(int width, int height);
   ThumbnailLoader& Loader() { return loader; }
   CPictureCollection& Open(const std::string& collectionText);
-  void Show(const std::vector<PictureSpec>& pictures, int start = 0);
+  void Show(const std::vector<TestPicture>& pictures, int start = 0);
 
   void Click(UINT downMessage, int index);
   void ClickAt(UINT message, POINT windowPoint);
