@@ -149,9 +149,10 @@ void CThumbnailCell::DrawCrossedBox(HDC dc) const {
 }
 
 // The thumbnail at its own size, placed where the fitted picture would sit
-// in the box, and kept inside the box: a thumbnail taller than the box (one
-// of an upright photo) would otherwise run over the title, the gap and the
-// cell below, which nothing paints over again.
+// in the box. One larger than the box (the thumbnail of an upright photo is
+// taller than the box) is shrunk into that fitted place instead: drawn at its
+// own size it would show only its top and run over the title and the cell
+// below, which nothing paints over again.
 void CThumbnailCell::DrawThumbnail(HDC dc, const RECT& box) const {
   FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
   const FitRect area{box.left, box.top, box.right, box.bottom};
@@ -161,7 +162,15 @@ void CThumbnailCell::DrawThumbnail(HDC dc, const RECT& box) const {
   if (!memory || !memory.Select(thumbnail_.Get())) return;
   zeb::DcStateGuard clipped(dc);
   IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
-  BitBlt(dc, at.left, at.top, thumbWidth_, thumbHeight_, memory.Get(), 0, 0, SRCCOPY);
+  const bool fits = thumbWidth_ <= box.right - box.left && thumbHeight_ <= box.bottom - box.top;
+  if (fits) {
+    BitBlt(dc, at.left, at.top, thumbWidth_, thumbHeight_, memory.Get(), 0, 0, SRCCOPY);
+    return;
+  }
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, at.left, at.top, at.right - at.left, at.bottom - at.top, memory.Get(), 0, 0,
+             thumbWidth_, thumbHeight_, SRCCOPY);
 }
 
 }  // namespace lumi

@@ -85,7 +85,7 @@ TEST(ThumbnailDrawingTest, CellsShowFramesTitlesAndTheSelection) {
   EXPECT_GT(titlePixels, 10);
 }
 
-TEST(ThumbnailDrawingTest, UprightThumbnailStaysInsideItsBox) {
+TEST(ThumbnailDrawingTest, UprightThumbnailIsShrunkIntoItsBox) {
   ViewFixture f(316, 200);
   std::vector<TestPicture> pictures = SamplePictures(1);
   pictures[0].thumb = "Pic05.thu";  // 70 x 93: taller than the box
@@ -103,6 +103,13 @@ TEST(ThumbnailDrawingTest, UprightThumbnailStaysInsideItsBox) {
     EXPECT_EQ(canvas.At(x, y), Sys(COLOR_BTNFACE)) << y;
   }
   EXPECT_NE(canvas.At(x, (box.top + box.bottom) / 2), Sys(COLOR_HIGHLIGHT));
+  // Shrunk to its fitted width (about 37 of the box's 72 pixels), the
+  // thumbnail leaves the box's right part in the face colour; drawn at its
+  // own width it would fill it.
+  for (int y = box.top + 5; y < box.bottom - 5; y += 10) {
+    EXPECT_EQ(canvas.At(box.right - 8, y), Sys(COLOR_BTNFACE)) << y;
+    EXPECT_EQ(canvas.At(box.left + 8, y), Sys(COLOR_BTNFACE)) << y;
+  }
 }
 
 TEST(ThumbnailDrawingTest, RemovedPictureIsCrossedOutInRedYetSelectable) {
