@@ -5,8 +5,8 @@
 
 #include "slideshow/display/captions/CaptionBar.h"
 #include "slideshow/display/captions/FittedFont.h"
-#include "tests/slideshow/captions/Canvas.h"
 #include "tests/slideshow/captions/StepTimer.h"
+#include "tests/support/slideshow/Canvas.h"
 
 namespace lumi {
 namespace {

@@ -3,9 +3,9 @@
 #include "slideshow/display/captions/CaptionBar.h"
 #include "slideshow/display/captions/Notice.h"
 #include "slideshow/display/captions/Title.h"
-#include "tests/slideshow/captions/Canvas.h"
 #include "tests/slideshow/captions/StepTimer.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/slideshow/Canvas.h"
 
 namespace lumi {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "slideshow/display/captions/Notice.h"
-#include "tests/slideshow/captions/Canvas.h"
+#include "tests/support/slideshow/Canvas.h"
 
 namespace lumi {
 namespace {

@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "slideshow/display/captions/Title.h"
-#include "tests/slideshow/captions/Canvas.h"
+#include "tests/support/slideshow/Canvas.h"
 
 namespace lumi {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "slideshow/engine/collection/CollectionList.h"
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 namespace lumi {
 namespace {

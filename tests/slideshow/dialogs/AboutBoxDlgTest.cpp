@@ -8,7 +8,7 @@
 #include "slideshow/viewer/AboutBoxDlg.h"
 #include "slideshow/viewer/AboutBoxDlgIds.h"
 #include "tests/slideshow/dialogs/DialogDriver.h"
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 namespace lumi {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "slideshow/effects/EffectDrawing.h"
-#include "tests/slideshow/captions/Canvas.h"
+#include "tests/support/slideshow/Canvas.h"
 
 namespace lumi {
 namespace {

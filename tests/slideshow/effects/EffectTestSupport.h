@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "slideshow/effects/TransitionEffect.h"
-#include "tests/slideshow/captions/Canvas.h"
+#include "tests/support/slideshow/Canvas.h"
 
 namespace lumi::test {
 

@@ -5,8 +5,8 @@
 
 #include "slideshow/effects/TransitionEffect.h"
 #include "slideshow/engine/settings/SaverSettings.h"
-#include "tests/slideshow/captions/Canvas.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/slideshow/Canvas.h"
 
 namespace lumi {
 namespace {

@@ -10,7 +10,7 @@
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "tests/slideshow/pipeline/PipelineFixture.h"
-#include "tests/slideshow/pipeline/TestBitmaps.h"
+#include "tests/support/slideshow/TestBitmaps.h"
 
 namespace lumi {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "slideshow/engine/pipeline/ImagingLock.h"
-#include "tests/slideshow/pipeline/TestBitmaps.h"
+#include "tests/support/slideshow/TestBitmaps.h"
 
 namespace lumi {
 namespace {

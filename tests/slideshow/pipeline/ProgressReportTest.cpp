@@ -10,7 +10,7 @@
 #include "slideshow/engine/pipeline/ImageProcessor.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "tests/slideshow/pipeline/PipelineFixture.h"
-#include "tests/slideshow/pipeline/TestBitmaps.h"
+#include "tests/support/slideshow/TestBitmaps.h"
 
 // Live allocations of the whole test program, to see that every stage record
 // the pipeline makes is deleted by someone.

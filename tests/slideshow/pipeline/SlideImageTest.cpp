@@ -4,8 +4,8 @@
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "slideshow/engine/pipeline/SlideImage.h"
 #include "tests/slideshow/pipeline/PipelineFixture.h"
-#include "tests/slideshow/pipeline/TestBitmaps.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/slideshow/TestBitmaps.h"
 
 namespace lumi {
 namespace {

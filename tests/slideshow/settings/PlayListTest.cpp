@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "slideshow/engine/settings/SaverSettings.h"
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 namespace lumi {
 namespace {

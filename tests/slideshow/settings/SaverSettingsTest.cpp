@@ -8,7 +8,7 @@
 
 #include "slideshow/engine/collection/CollectionList.h"
 #include "slideshow/engine/settings/SaverSettings.h"
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 namespace lumi {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "slideshow/engine/settings/SaverSettings.h"
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 namespace lumi {
 namespace {

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "slideshow/display/show/PlayList.h"
-#include "tests/slideshow/show/FakeShow.h"
+#include "tests/support/slideshow/FakeShow.h"
 
 namespace lumi::test {
 namespace {

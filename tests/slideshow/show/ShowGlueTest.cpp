@@ -8,8 +8,8 @@
 #include "slideshow/display/show/SoundRequestMessage.h"
 #include "slideshow/engine/collection/CollectionList.h"
 #include "slideshow/engine/settings/SaverSettings.h"
-#include "tests/slideshow/settings/TestFiles.h"
-#include "tests/slideshow/show/FakeShow.h"
+#include "tests/support/slideshow/FakeShow.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 namespace lumi::test {
 namespace {

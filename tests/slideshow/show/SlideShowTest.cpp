@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "slideshow/display/show/SlideShow.h"
-#include "tests/slideshow/show/FakeShow.h"
+#include "tests/support/slideshow/FakeShow.h"
 
 namespace lumi::test {
 namespace {

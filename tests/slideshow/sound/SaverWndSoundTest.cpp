@@ -16,7 +16,7 @@
 #include "slideshow/engine/pipeline/PackageMemberSource.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/engine/sound/SoundPlayer.h"
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/TestFiles.h"
 #include "tests/support/Process.h"
 
 namespace lumi {

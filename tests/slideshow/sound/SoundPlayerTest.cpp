@@ -14,7 +14,7 @@
 #include "slideshow/engine/settings/SoundPlayList.h"
 #include "slideshow/engine/sound/SoundNotifyWindow.h"
 #include "slideshow/engine/sound/SoundPlayer.h"
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 namespace lumi {
 namespace {

@@ -12,8 +12,8 @@
 #include "slideshow/engine/pipeline/PackageMemberSource.h"
 #include "slideshow/viewer/thumbnails/ThumbnailLoader.h"
 #include "slideshow/viewer/thumbnails/ThumbnailView.h"
-#include "tests/slideshow/captions/Canvas.h"
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/Canvas.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 namespace lumi::test {
 

@@ -7,7 +7,7 @@
 #include "slideshow/engine/package/MemoryByteSource.h"
 #include "slideshow/engine/package/PackageFormat.h"
 #include "slideshow/engine/package/PackageReader.h"
-#include "slideshow/engine/package/PackageTestData.h"
+#include "tests/slideshow/package/PackageTestData.h"
 
 namespace lumi {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/slideshow/pipeline/TestBitmaps.h"
+#include "tests/support/slideshow/TestBitmaps.h"
 
 #include <cstdio>
 #include <filesystem>

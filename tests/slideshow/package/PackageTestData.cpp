@@ -1,4 +1,4 @@
-#include "slideshow/engine/package/PackageTestData.h"
+#include "tests/slideshow/package/PackageTestData.h"
 
 #include <sstream>
 #include <stdexcept>

@@ -23,11 +23,11 @@
 #include "slideshow/engine/pipeline/SlideImage.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/engine/settings/WallpaperSchedule.h"
-#include "tests/slideshow/settings/TestFiles.h"
-#include "tests/slideshow/show/FakeShow.h"
 #include "tests/support/GdiCount.h"
 #include "tests/support/Process.h"
 #include "tests/support/Screen.h"
+#include "tests/support/slideshow/FakeShow.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 namespace lumi {
 namespace {

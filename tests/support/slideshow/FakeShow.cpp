@@ -1,4 +1,4 @@
-#include "tests/slideshow/show/FakeShow.h"
+#include "tests/support/slideshow/FakeShow.h"
 
 #include <algorithm>
 #include <numeric>

@@ -6,7 +6,7 @@
 
 #include "slideshow/engine/package/MemoryByteSource.h"
 #include "slideshow/engine/package/PackageFormat.h"
-#include "slideshow/engine/package/PackageTestData.h"
+#include "tests/slideshow/package/PackageTestData.h"
 #include "slideshow/engine/package/PackageWriter.h"
 
 namespace lumi {

@@ -1,4 +1,4 @@
-#include "tests/slideshow/captions/Canvas.h"
+#include "tests/support/slideshow/Canvas.h"
 
 namespace lumi::test {
 

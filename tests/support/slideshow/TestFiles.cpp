@@ -1,4 +1,4 @@
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/TestFiles.h"
 
 #include <windows.h>
 
