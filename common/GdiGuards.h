@@ -29,34 +29,45 @@ class DcStateGuard {
   int saved_;
 };
 
-// An owned pen, brush, font, bitmap or palette: deleted when the guard ends.
-// Declare it before whatever selects it, so that it is deselected first.
-class GdiObjectGuard {
+// An owned pen, brush, font, bitmap, palette or region: deleted when the
+// guard ends. Declare it before whatever selects it, so that it is
+// deselected first. Handle is the handle's own type where the owner hands it
+// to calls that want that type (a bitmap to BitBlt's source, a palette to
+// SelectPalette), so that no cast is needed.
+template <class Handle>
+class GdiOwner {
  public:
-  GdiObjectGuard() = default;
-  explicit GdiObjectGuard(HGDIOBJ object) : object_(object) {}
-  ~GdiObjectGuard() { Reset(); }
-  GdiObjectGuard(GdiObjectGuard&& other) noexcept : object_(other.Release()) {}
-  GdiObjectGuard& operator=(GdiObjectGuard&& other) noexcept {
+  GdiOwner() = default;
+  explicit GdiOwner(Handle object) : object_(object) {}
+  ~GdiOwner() { Reset(); }
+  GdiOwner(GdiOwner&& other) noexcept : object_(other.Release()) {}
+  GdiOwner& operator=(GdiOwner&& other) noexcept {
     if (this != &other) Reset(other.Release());
     return *this;
   }
-  GdiObjectGuard(const GdiObjectGuard&) = delete;
-  GdiObjectGuard& operator=(const GdiObjectGuard&) = delete;
+  GdiOwner(const GdiOwner&) = delete;
+  GdiOwner& operator=(const GdiOwner&) = delete;
 
-  HGDIOBJ Get() const { return object_; }
+  Handle Get() const { return object_; }
   explicit operator bool() const { return object_ != nullptr; }
   // Hands the object to the caller, who then owns it.
-  HGDIOBJ Release() { return std::exchange(object_, nullptr); }
-  // Deletes the object held so far and takes the new one.
-  void Reset(HGDIOBJ object = nullptr) {
-    HGDIOBJ old = std::exchange(object_, object);
-    if (old) DeleteObject(old);
+  Handle Release() { return std::exchange(object_, nullptr); }
+  // Deletes the object held so far and takes the new one (taking the one
+  // already held keeps it).
+  void Reset(Handle object = nullptr) {
+    Handle old = std::exchange(object_, object);
+    if (old && old != object) DeleteObject(old);
   }
 
  private:
-  HGDIOBJ object_ = nullptr;
+  Handle object_ = nullptr;
 };
+
+using GdiObjectGuard = GdiOwner<HGDIOBJ>;
+using OwnedBitmap = GdiOwner<HBITMAP>;
+using OwnedPalette = GdiOwner<HPALETTE>;
+using OwnedFont = GdiOwner<HFONT>;
+using OwnedRegion = GdiOwner<HRGN>;
 
 // Selects an object into a context and puts the previous one back.
 class SelectionGuard {
@@ -75,7 +86,10 @@ class SelectionGuard {
 };
 
 // Selects a palette into a context and puts the previous one back with the
-// same background rule.
+// same background rule. A guard that outlives a picture may find the
+// previous palette deleted meanwhile (it belonged to an earlier picture); the
+// stock palette then takes its place, so that the guarded palette is never
+// left selected for its owner to delete.
 class PaletteGuard {
  public:
   PaletteGuard(HDC dc, HPALETTE palette, bool background)
@@ -83,7 +97,11 @@ class PaletteGuard {
         background_(background),
         old_(dc && palette ? SelectPalette(dc, palette, background ? TRUE : FALSE) : nullptr) {}
   ~PaletteGuard() {
-    if (old_) SelectPalette(dc_, old_, background_ ? TRUE : FALSE);
+    if (!old_) return;
+    HPALETTE back = old_;
+    if (GetObjectType(back) != OBJ_PAL)
+      back = static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
+    SelectPalette(dc_, back, background_ ? TRUE : FALSE);
   }
   PaletteGuard(const PaletteGuard&) = delete;
   PaletteGuard& operator=(const PaletteGuard&) = delete;

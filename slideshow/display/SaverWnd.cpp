@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "common/GdiGuards.h"
 #include "slideshow/display/PasswordPromptDlg.h"
 #include "slideshow/display/show/SoundRequestMessage.h"
 #include "slideshow/engine/EngineApp.h"
@@ -144,11 +145,7 @@ void CSaverWnd::PaintStartImage() {
   CImageProcessor processor;
   if (!processor.Process(*startImage_, WallpaperFilePath(), 0, nullptr, r)) return;
   if (!startImage_->MakeDeviceBitmap(hwnd_)) return;
-  HDC dc = GetDC(hwnd_);
-  if (dc != nullptr) {
-    startImage_->Draw(dc);
-    ReleaseDC(hwnd_, dc);
-  }
+  if (const zeb::WindowDcGuard dc(hwnd_); dc) startImage_->Draw(dc.Get());
   ValidateRect(hwnd_, nullptr);
 }
 
@@ -183,8 +180,8 @@ LRESULT CSaverWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CSaverWnd::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
+  const zeb::PaintDcGuard paint(hwnd_);
+  const HDC dc = paint.Get();
   if (controller_ && controller_->IsStarted()) {
     if (controller_->IsFirstShown() || preview_) {
       // Only a picture the worker has finished showing is drawn again, and
@@ -199,7 +196,6 @@ void CSaverWnd::OnPaint() {
   } else if (controller_ && fullScreen_) {
     DrawStartImage(dc);
   }
-  EndPaint(hwnd_, &ps);
 }
 
 void CSaverWnd::DrawStartImage(HDC dc) {

@@ -11,24 +11,19 @@ namespace {
 
 // A display-sized bitmap filled with copies of the picture from the top-left
 // corner; the last copies in each direction are cut at the display's edge.
-HBITMAP MakeTiledCopy(HDC target, HBITMAP picture, int pictureWidth, int pictureHeight, int width,
-                      int height) {
-  HBITMAP tiled = CreateCompatibleBitmap(target, width, height);
-  if (!tiled) return nullptr;
-  bool copied = false;
+// Empty when it cannot be made.
+zeb::OwnedBitmap MakeTiledCopy(HDC target, HBITMAP picture, int pictureWidth, int pictureHeight,
+                               int width, int height) {
+  zeb::OwnedBitmap tiled(CreateCompatibleBitmap(target, width, height));
+  if (!tiled) return {};
   {
+    // Gone before the copy is handed on (or deleted), so it is not selected.
     zeb::MemoryDcGuard from(target);
     zeb::MemoryDcGuard to(target);
-    if (from.Select(picture) && to.Select(tiled)) {
-      for (int x = 0; x < width; x += pictureWidth)
-        for (int y = 0; y < height; y += pictureHeight)
-          BitBlt(to.Get(), x, y, pictureWidth, pictureHeight, from.Get(), 0, 0, SRCCOPY);
-      copied = true;
-    }
-  }
-  if (!copied) {
-    DeleteObject(tiled);
-    return nullptr;
+    if (!from.Select(picture) || !to.Select(tiled.Get())) return {};
+    for (int x = 0; x < width; x += pictureWidth)
+      for (int y = 0; y < height; y += pictureHeight)
+        BitBlt(to.Get(), x, y, pictureWidth, pictureHeight, from.Get(), 0, 0, SRCCOPY);
   }
   return tiled;
 }
@@ -40,35 +35,15 @@ CTransitionEffect::~CTransitionEffect() { Release(); }
 void CTransitionEffect::Release() {
   // First the clipping to the display, which was saved after the palette
   // was selected, so the palette is still the picture's here.
-  if (savedTargetState_ != 0 && target_) RestoreDC(target_, savedTargetState_);
-  savedTargetState_ = 0;
-  if (callerClip_) DeleteObject(callerClip_);
-  callerClip_ = nullptr;
-  if (source_) {
-    // Restoring the saved state deselects the source bitmap, so the tiled
-    // copy is no longer selected when it is deleted.
-    if (savedSourceState_ != -1)
-      RestoreDC(source_, savedSourceState_);
-    else if (oldSourceBitmap_)
-      SelectObject(source_, oldSourceBitmap_);
-    savedSourceState_ = -1;
-    oldSourceBitmap_ = nullptr;
-    if (tiled_) DeleteObject(tiled_);
-    tiled_ = nullptr;
-    DeleteDC(source_);
-    source_ = nullptr;
-  }
-  if (previousPalette_ && target_) {
-    // The picture's palette belongs to the picture, which deletes it after
-    // the transition; it must not stay selected into the window's context.
-    // The previous palette may itself have gone meanwhile (it belonged to an
-    // earlier picture); the stock palette then takes its place.
-    HPALETTE back = previousPalette_;
-    if (GetObjectType(back) != OBJ_PAL)
-      back = static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
-    SelectPalette(target_, back, FALSE);
-  }
-  previousPalette_ = nullptr;
+  targetState_.reset();
+  callerClip_.Reset();
+  // The source context puts its own bitmap back before it goes, so the
+  // tiled copy is no longer selected when it is deleted.
+  source_.Reset();
+  tiled_.Reset();
+  // The picture's palette belongs to the picture, which deletes it after
+  // the transition; it must not stay selected into the window's context.
+  picturePalette_.reset();
 }
 
 bool CTransitionEffect::Prepare(HDC target, const EffectPicture& picture, const RECT& display,
@@ -84,10 +59,8 @@ bool CTransitionEffect::Prepare(HDC target, const EffectPicture& picture, const 
       info.bmWidth <= 0 || info.bmHeight <= 0)
     return false;
 
-  source_ = CreateCompatibleDC(target);
+  source_ = zeb::MemoryDcGuard(target);
   if (!source_) return false;
-  const int saved = SaveDC(source_);
-  savedSourceState_ = saved != 0 ? saved : -1;
 
   const int displayWidth = display.right - display.left;
   const int displayHeight = display.bottom - display.top;
@@ -102,27 +75,22 @@ bool CTransitionEffect::Prepare(HDC target, const EffectPicture& picture, const 
       Release();
       return false;
     }
-    sourceBitmap = tiled_;
+    sourceBitmap = tiled_.Get();
     picture_ = display;
   }
-  const HGDIOBJ old = SelectObject(source_, sourceBitmap);
-  if (old && old != HGDI_ERROR) oldSourceBitmap_ = old;
-  if (!oldSourceBitmap_) {
+  if (!source_.Select(sourceBitmap)) {
     // A bitmap of another device, or one selected elsewhere: nothing to draw from.
     Release();
     return false;
   }
   if (picture.palette) {
-    previousPalette_ = SelectPalette(target, picture.palette, FALSE);
+    picturePalette_.emplace(target, picture.palette, false);
     RealizePalette(target);
   }
   display_ = display;
-  savedTargetState_ = SaveDC(target);
-  callerClip_ = CreateRectRgn(0, 0, 0, 0);
-  if (callerClip_ && GetClipRgn(target, callerClip_) != 1) {
-    DeleteObject(callerClip_);
-    callerClip_ = nullptr;
-  }
+  targetState_.emplace(target);
+  callerClip_.Reset(CreateRectRgn(0, 0, 0, 0));
+  if (callerClip_ && GetClipRgn(target, callerClip_.Get()) != 1) callerClip_.Reset();
   RemoveClip();
   FillMargins();
   return true;
@@ -234,7 +202,7 @@ void CTransitionEffect::CopyTo(int targetX, int targetY, int width, int height, 
                                int sourceY) {
   if (!source_) return;
   if (Planning()) return Drew(1);
-  BitBlt(target_, targetX, targetY, width, height, source_, sourceX, sourceY, SRCCOPY);
+  BitBlt(target_, targetX, targetY, width, height, source_.Get(), sourceX, sourceY, SRCCOPY);
   Drew(1);
 }
 
@@ -255,7 +223,8 @@ void CTransitionEffect::Scroll(int dx, int dy, const RECT& area) {
 void CTransitionEffect::DrawLine(int blockSize, int x0, int y0, int x1, int y1) {
   if (!source_) return;
   if (Planning()) return Drew(BlockLineLength(x0, y0, x1, y1));
-  Drew(DrawBlockLine(target_, source_, picture_.left, picture_.top, blockSize, x0, y0, x1, y1));
+  Drew(DrawBlockLine(target_, source_.Get(), picture_.left, picture_.top, blockSize, x0, y0, x1,
+                     y1));
 }
 
 void CTransitionEffect::ClipToPicture() {
@@ -268,11 +237,11 @@ void CTransitionEffect::ClipToEllipse(const RECT& r) {
   if (!target_ || Planning()) return;
   // Clip regions are in device units; the saver's contexts keep the identity
   // mapping, so target coordinates serve.
-  HRGN ellipse = CreateEllipticRgn(r.left, r.top, r.right, r.bottom);
+  const zeb::OwnedRegion ellipse(CreateEllipticRgn(r.left, r.top, r.right, r.bottom));
   if (!ellipse) return;
   RemoveClip();
-  ExtSelectClipRgn(target_, ellipse, RGN_AND);
-  DeleteObject(ellipse);
+  // The context takes a copy of the region.
+  ExtSelectClipRgn(target_, ellipse.Get(), RGN_AND);
 }
 
 void CTransitionEffect::ExcludeFromClip(const RECT& r) {
@@ -282,7 +251,7 @@ void CTransitionEffect::ExcludeFromClip(const RECT& r) {
 void CTransitionEffect::RemoveClip() {
   if (!target_ || Planning()) return;
   // The caller's own clipping (none, for a window's context) stays.
-  SelectClipRgn(target_, callerClip_);
+  SelectClipRgn(target_, callerClip_.Get());
   IntersectClipRect(target_, display_.left, display_.top, display_.right, display_.bottom);
 }
 

@@ -11,11 +11,12 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/GdiGuards.h"
 #include "slideshow/effects/EffectRandom.h"
-
 #include "slideshow/engine/pipeline/SlideImage.h"
 
 namespace lumi {
@@ -50,10 +51,10 @@ EffectClock& SystemEffectClock();
 class CTransitionEffect {
  public:
   CTransitionEffect() = default;
-  // Gives back what Prepare took: the source's saved state (which deselects
-  // the source bitmap), the tiled copy, the source context, and the target's
-  // previous palette. So the target must still be valid here, and the
-  // picture's palette must not be deleted before the effect is.
+  // Gives back what Prepare took: the target's saved state, the source
+  // context (after putting back its own bitmap), the tiled copy, and the
+  // target's previous palette. So the target must still be valid here, and
+  // the picture's palette must not be deleted before the effect is.
   virtual ~CTransitionEffect();
   CTransitionEffect(const CTransitionEffect&) = delete;
   CTransitionEffect& operator=(const CTransitionEffect&) = delete;
@@ -114,14 +115,14 @@ class CTransitionEffect {
  protected:
   HDC Target() const { return target_; }
   // The source's origin is the picture rectangle's top-left corner.
-  HDC Source() const { return source_; }
+  HDC Source() const { return source_.Get(); }
   const RECT& PictureRect() const { return picture_; }
   const RECT& DisplayRect() const { return display_; }
   int PictureWidth() const { return picture_.right - picture_.left; }
   int PictureHeight() const { return picture_.bottom - picture_.top; }
   int Speed() const { return speed_; }
   bool StopRequested() const { return stop_ && stop_->load(std::memory_order_relaxed); }
-  bool Prepared() const { return source_ != nullptr; }
+  bool Prepared() const { return static_cast<bool>(source_); }
   // Each speed's value; any speed but 1 and 3 counts as 2.
   int BySpeed(int speed1, int speed2, int speed3) const {
     return speed_ == 1 ? speed1 : speed_ == 3 ? speed3 : speed2;
@@ -179,17 +180,17 @@ class CTransitionEffect {
   };
 
   HDC target_ = nullptr;
-  HDC source_ = nullptr;
   RECT picture_{};
   RECT display_{};
   const std::atomic<bool>* stop_ = nullptr;
-  int savedSourceState_ = -1;
-  HGDIOBJ oldSourceBitmap_ = nullptr;  // put back by hand if the state could not be saved
-  HBITMAP tiled_ = nullptr;
-  HPALETTE previousPalette_ = nullptr;
-  int savedTargetState_ = 0;  // undone before the effect goes
-  HRGN callerClip_ = nullptr;  // the target's clipping before the effect, if any
-  int fixedSpeed_ = 0;        // 0: read the settings store
+  // What Prepare takes, in the order it takes it; Release gives it back in
+  // the reverse order, which is also the order of destruction.
+  std::optional<zeb::PaletteGuard> picturePalette_;  // the picture's, on the target
+  zeb::OwnedBitmap tiled_;
+  zeb::MemoryDcGuard source_;
+  std::optional<zeb::DcStateGuard> targetState_;  // saved after the palette was selected
+  zeb::OwnedRegion callerClip_;                   // the target's clipping before the effect, if any
+  int fixedSpeed_ = 0;                            // 0: read the settings store
   int speed_ = kDefaultSpeed;
   EffectRandom* random_ = &RuntimeEffectRandom();
   EffectWatcher* watcher_ = nullptr;
@@ -198,8 +199,8 @@ class CTransitionEffect {
   enum class Plan { None, Measuring, Pacing };
   Plan plan_ = Plan::None;
   ReplayRandom replay_;
-  long plannedCalls_ = 0;      // the calls Draw makes, as measured
-  long pacedFrom_ = 0;         // drawCalls_ when Draw began
+  long plannedCalls_ = 0;  // the calls Draw makes, as measured
+  long pacedFrom_ = 0;     // drawCalls_ when Draw began
   int minimumMs_ = 0;
   EffectClock* clock_ = nullptr;
   bool pacingStarted_ = false;

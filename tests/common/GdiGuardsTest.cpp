@@ -118,4 +118,67 @@ TEST(GdiGuardsTest, SavedStateComesBackAfterTheStep) {
   EXPECT_EQ(GetCurrentObject(t.dc, OBJ_BRUSH), brush);
 }
 
+// A guard kept across pictures can outlive the palette it found selected;
+// putting back a deleted palette fails and would leave the guarded palette
+// selected for its owner to delete.
+TEST(GdiGuardsTest, PaletteGuardPutsTheStockPaletteBackWhenThePreviousOneWent) {
+  TestDc t;
+  LOGPALETTE lp{0x300, 1, {{1, 2, 3, 0}}};
+  HPALETTE earlier = CreatePalette(&lp);
+  SelectPalette(t.dc, earlier, FALSE);
+  zeb::OwnedPalette current(CreatePalette(&lp));
+  {
+    zeb::PaletteGuard selected(t.dc, current.Get(), false);
+    ASSERT_EQ(GetCurrentObject(t.dc, OBJ_PAL), current.Get());
+    DeleteObject(earlier);
+  }
+  EXPECT_EQ(GetCurrentObject(t.dc, OBJ_PAL), GetStockObject(DEFAULT_PALETTE));
+
+  // A previous palette that is still there comes back as it was.
+  zeb::OwnedPalette kept(CreatePalette(&lp));
+  SelectPalette(t.dc, kept.Get(), FALSE);
+  { zeb::PaletteGuard selected(t.dc, current.Get(), false); }
+  EXPECT_EQ(GetCurrentObject(t.dc, OBJ_PAL), kept.Get());
+  SelectPalette(t.dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+}
+
+zeb::OwnedBitmap PaintedBitmap(COLORREF colour) {
+  zeb::OwnedBitmap bitmap(SmallBitmap());
+  zeb::MemoryDcGuard memory(nullptr);
+  if (!memory.Select(bitmap.Get())) return {};
+  SetPixel(memory.Get(), 0, 0, colour);
+  return bitmap;
+}
+
+TEST(GdiGuardsTest, TypedOwnersHandTheirObjectOnAndKeepWhatTheyAlreadyHold) {
+  // Made and drawn in a function, the bitmap reaches the caller alive and
+  // no longer selected into the context it was drawn in.
+  zeb::OwnedBitmap made = PaintedBitmap(RGB(255, 255, 255));
+  ASSERT_TRUE(made);
+  EXPECT_EQ(GetObjectType(made.Get()), static_cast<DWORD>(OBJ_BITMAP));
+  {
+    zeb::MemoryDcGuard other(nullptr);
+    EXPECT_TRUE(other.Select(made.Get()));
+    EXPECT_NE(GetPixel(other.Get(), 0, 0), RGB(0, 0, 0));
+  }
+
+  // Taking the handle already held must not delete it.
+  const HBITMAP raw = made.Get();
+  made.Reset(raw);
+  EXPECT_EQ(GetObjectType(raw), static_cast<DWORD>(OBJ_BITMAP));
+
+  zeb::OwnedFont font(CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH, "Arial"));
+  const HFONT first = font.Get();
+  font = zeb::OwnedFont(CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                    DEFAULT_PITCH, "Arial"));
+  EXPECT_EQ(GetObjectType(first), 0u);
+  EXPECT_EQ(GetObjectType(font.Get()), static_cast<DWORD>(OBJ_FONT));
+
+  made.Reset();
+  EXPECT_EQ(GetObjectType(raw), 0u);
+}
+
 }  // namespace

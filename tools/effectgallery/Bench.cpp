@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "common/GdiGuards.h"
 #include "slideshow/effects/EffectCatalogue.h"
 #include "tools/effectgallery/FixedRandom.h"
 
@@ -32,59 +33,49 @@ class Target {
     if (kind == BenchTarget::Window) {
       window_ = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "effect bench", WS_POPUP | WS_VISIBLE, 0,
                                 0, width, height, nullptr, nullptr, nullptr, nullptr);
-      if (window_) dc_ = GetDC(window_);
+      if (window_) windowDc_ = zeb::WindowDcGuard(window_);
       Pump();
     } else {
       std::uint32_t* bits = nullptr;
       dib_ = CreateTopDownDib(width, height, &bits);
-      dc_ = CreateCompatibleDC(nullptr);
-      if (dc_ && dib_) oldDib_ = SelectObject(dc_, dib_);
+      memory_ = zeb::MemoryDcGuard(nullptr);
+      dibSelected_ = memory_.Select(dib_.Get());
     }
   }
   ~Target() {
-    if (window_) {
-      if (dc_) ReleaseDC(window_, dc_);
-      DestroyWindow(window_);
-    } else {
-      if (oldDib_) SelectObject(dc_, oldDib_);
-      if (dc_) DeleteDC(dc_);
-      if (dib_) DeleteObject(dib_);
-    }
+    // The window's context goes back before the window goes.
+    windowDc_.Reset();
+    if (window_) DestroyWindow(window_);
   }
   Target(const Target&) = delete;
   Target& operator=(const Target&) = delete;
 
-  bool Ok() const { return dc_ != nullptr && (window_ != nullptr || oldDib_ != nullptr); }
-  HDC Dc() const { return dc_; }
+  bool Ok() const { return Dc() != nullptr && (window_ != nullptr || dibSelected_); }
+  HDC Dc() const { return window_ ? windowDc_.Get() : memory_.Get(); }
   // A device bitmap of the picture, compatible with this target.
-  HBITMAP DeviceCopy(const SamplePicture& picture) const {
-    HBITMAP copy = CreateCompatibleBitmap(dc_, picture.Width(), picture.Height());
-    HDC from = CreateCompatibleDC(dc_);
-    HDC to = CreateCompatibleDC(dc_);
-    HGDIOBJ oldFrom = SelectObject(from, picture.Bitmap());
-    HGDIOBJ oldTo = SelectObject(to, copy);
-    BitBlt(to, 0, 0, picture.Width(), picture.Height(), from, 0, 0, SRCCOPY);
-    SelectObject(to, oldTo);
-    SelectObject(from, oldFrom);
-    DeleteDC(to);
-    DeleteDC(from);
+  zeb::OwnedBitmap DeviceCopy(const SamplePicture& picture) const {
+    zeb::OwnedBitmap copy(CreateCompatibleBitmap(Dc(), picture.Width(), picture.Height()));
+    {
+      zeb::MemoryDcGuard from(Dc());
+      zeb::MemoryDcGuard to(Dc());
+      if (from.Select(picture.Bitmap()) && to.Select(copy.Get()))
+        BitBlt(to.Get(), 0, 0, picture.Width(), picture.Height(), from.Get(), 0, 0, SRCCOPY);
+    }
     return copy;
   }
   void Show(HBITMAP picture) const {
-    HDC from = CreateCompatibleDC(dc_);
-    HGDIOBJ old = SelectObject(from, picture);
-    BitBlt(dc_, 0, 0, width_, height_, from, 0, 0, SRCCOPY);
-    SelectObject(from, old);
-    DeleteDC(from);
+    zeb::MemoryDcGuard from(Dc());
+    if (from.Select(picture)) BitBlt(Dc(), 0, 0, width_, height_, from.Get(), 0, 0, SRCCOPY);
     GdiFlush();
   }
 
  private:
   int width_, height_;
   HWND window_ = nullptr;
-  HBITMAP dib_ = nullptr;
-  HGDIOBJ oldDib_ = nullptr;
-  HDC dc_ = nullptr;
+  zeb::WindowDcGuard windowDc_;
+  zeb::OwnedBitmap dib_;
+  zeb::MemoryDcGuard memory_;  // holds dib_ selected; goes first
+  bool dibSelected_ = false;
 };
 
 struct Timing {
@@ -129,8 +120,10 @@ int RunBench(BenchTarget kind, const SamplePicture& fromPicture, const SamplePic
     std::fprintf(stderr, "cannot make the target\n");
     return 1;
   }
-  HBITMAP from = target.DeviceCopy(fromPicture);
-  HBITMAP to = target.DeviceCopy(toPicture);
+  const zeb::OwnedBitmap fromCopy = target.DeviceCopy(fromPicture);
+  const zeb::OwnedBitmap toCopy = target.DeviceCopy(toPicture);
+  HBITMAP from = fromCopy.Get();
+  HBITMAP to = toCopy.Get();
   const RECT area{0, 0, width, height};
 
   // The reference: the straight copy, the least any change costs.
@@ -169,8 +162,6 @@ int RunBench(BenchTarget kind, const SamplePicture& fromPicture, const SamplePic
     }
     std::fprintf(out, "\n");
   }
-  DeleteObject(to);
-  DeleteObject(from);
   return status;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/GdiGuards.h"
 #include "slideshow/effects/EffectCatalogue.h"
 #include "tools/effectgallery/FixedRandom.h"
 
@@ -17,27 +18,21 @@ constexpr std::uint32_t kSeed = 20261209;
 // A DIB-section canvas of the display's size in a memory context.
 class Canvas {
  public:
-  Canvas(int width, int height) : width_(width), height_(height) {
-    bitmap_ = CreateTopDownDib(width, height, &bits_);
-    dc_ = CreateCompatibleDC(nullptr);
-    if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_);
-  }
-  ~Canvas() {
-    if (old_) SelectObject(dc_, old_);
-    if (dc_) DeleteDC(dc_);
-    if (bitmap_) DeleteObject(bitmap_);
-  }
+  Canvas(int width, int height)
+      : width_(width),
+        height_(height),
+        bitmap_(CreateTopDownDib(width, height, &bits_)),
+        dc_(nullptr),
+        selected_(dc_.Select(bitmap_.Get())) {}
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
-  bool Ok() const { return old_ != nullptr; }
-  HDC Dc() const { return dc_; }
+  bool Ok() const { return selected_; }
+  HDC Dc() const { return dc_.Get(); }
   void Show(const SamplePicture& picture) {
-    HDC from = CreateCompatibleDC(dc_);
-    HGDIOBJ old = SelectObject(from, picture.Bitmap());
-    BitBlt(dc_, 0, 0, width_, height_, from, 0, 0, SRCCOPY);
-    SelectObject(from, old);
-    DeleteDC(from);
+    zeb::MemoryDcGuard from(dc_.Get());
+    if (from.Select(picture.Bitmap()))
+      BitBlt(dc_.Get(), 0, 0, width_, height_, from.Get(), 0, 0, SRCCOPY);
   }
   // A 24-bit bottom-up BMP file of what the canvas shows.
   bool Save(const std::string& path) const {
@@ -75,9 +70,9 @@ class Canvas {
  private:
   int width_, height_;
   std::uint32_t* bits_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HDC dc_ = nullptr;
-  HGDIOBJ old_ = nullptr;
+  zeb::OwnedBitmap bitmap_;
+  zeb::MemoryDcGuard dc_;  // holds bitmap_ selected; goes first
+  bool selected_;
 };
 
 // Takes a frame whenever the effect's drawing calls pass the next of the

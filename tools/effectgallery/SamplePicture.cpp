@@ -8,7 +8,7 @@ namespace gallery {
 
 namespace img = lumi::imaging;
 
-HBITMAP CreateTopDownDib(int width, int height, std::uint32_t** bits) {
+zeb::OwnedBitmap CreateTopDownDib(int width, int height, std::uint32_t** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -17,7 +17,7 @@ HBITMAP CreateTopDownDib(int width, int height, std::uint32_t** bits) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* pixels = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  zeb::OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
   if (bits) *bits = static_cast<std::uint32_t*>(pixels);
   return bitmap;
 }
@@ -54,13 +54,8 @@ SamplePicture::SamplePicture(const std::string& path, int width, int height)
                       : header.biBitCount <= 8 ? 1 << header.biBitCount
                                                : 0;
   const std::uint8_t* rows = dib.data() + header.biSize + colours * sizeof(RGBQUAD);
-  HDC screen = GetDC(nullptr);
-  SetDIBits(screen, bitmap_, 0, static_cast<UINT>(height), rows, info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-}
-
-SamplePicture::~SamplePicture() {
-  if (bitmap_) DeleteObject(bitmap_);
+  const zeb::WindowDcGuard screen(nullptr);
+  SetDIBits(screen.Get(), bitmap_.Get(), 0, static_cast<UINT>(height), rows, info, DIB_RGB_COLORS);
 }
 
 }  // namespace gallery

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/GdiGuards.h"
+
 namespace gallery {
 
 class SamplePicture {
@@ -14,23 +16,20 @@ class SamplePicture {
   // Decodes the file and resizes it to width x height; Ok() tells whether
   // that worked, Error() why not.
   SamplePicture(const std::string& path, int width, int height);
-  ~SamplePicture();
-  SamplePicture(const SamplePicture&) = delete;
-  SamplePicture& operator=(const SamplePicture&) = delete;
 
-  bool Ok() const { return bitmap_ != nullptr; }
+  bool Ok() const { return static_cast<bool>(bitmap_); }
   const std::string& Error() const { return error_; }
-  HBITMAP Bitmap() const { return bitmap_; }
+  HBITMAP Bitmap() const { return bitmap_.Get(); }
   int Width() const { return width_; }
   int Height() const { return height_; }
 
  private:
   int width_, height_;
-  HBITMAP bitmap_ = nullptr;
+  zeb::OwnedBitmap bitmap_;
   std::string error_;
 };
 
 // A 32-bit top-down DIB section; bits receives its pixels (0x00RRGGBB).
-HBITMAP CreateTopDownDib(int width, int height, std::uint32_t** bits);
+zeb::OwnedBitmap CreateTopDownDib(int width, int height, std::uint32_t** bits);
 
 }  // namespace gallery

@@ -1,8 +1,8 @@
 #include "slideshow/display/captions/CaptionBar.h"
 
+#include "common/GdiGuards.h"
 #include "slideshow/display/captions/CaptionSchedule.h"
 #include "slideshow/display/captions/FittedFont.h"
-#include "common/GdiGuards.h"
 
 namespace lumi {
 namespace {
@@ -31,7 +31,8 @@ RECT CaptionTextRect(const RECT& display) {
 }
 
 void PrepareCaptionFont(CaptionFont& font, const RECT& display, const std::string& message) {
-  font.Replace(nullptr);
+  // The old font goes before the new one is measured.
+  font.Replace({});
   font.Replace(
       CreateFittedFont(message, CaptionTextRect(display), "Arial", true, false, kMeasureFlags));
 }

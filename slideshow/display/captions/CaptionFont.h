@@ -4,24 +4,20 @@
 // replaced or deleted: the bar selects it only while drawing.
 #include <windows.h>
 
+#include <utility>
+
+#include "common/GdiGuards.h"
+
 namespace lumi {
 
 class CaptionFont {
  public:
-  CaptionFont() = default;
-  ~CaptionFont() { Replace(nullptr); }
-  CaptionFont(const CaptionFont&) = delete;
-  CaptionFont& operator=(const CaptionFont&) = delete;
-
-  // Takes ownership of font (which may be null) and deletes the previous one.
-  void Replace(HFONT font) {
-    if (font_ && font_ != font) DeleteObject(font_);
-    font_ = font;
-  }
-  HFONT Get() const { return font_; }
+  // Takes the font (which may be empty) and deletes the previous one.
+  void Replace(zeb::OwnedFont font) { font_ = std::move(font); }
+  HFONT Get() const { return font_.Get(); }
 
  private:
-  HFONT font_ = nullptr;
+  zeb::OwnedFont font_;
 };
 
 }  // namespace lumi

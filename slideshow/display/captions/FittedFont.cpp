@@ -1,14 +1,16 @@
 #include "slideshow/display/captions/FittedFont.h"
 
+#include <utility>
+
 #include "common/GdiGuards.h"
 
 namespace lumi {
 namespace {
 
-HFONT CreateFace(int height, const char* face, bool bold, bool italic) {
-  return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic ? TRUE : FALSE, FALSE,
-                     FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH, face);
+zeb::OwnedFont CreateFace(int height, const char* face, bool bold, bool italic) {
+  return zeb::OwnedFont(CreateFontA(
+      height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic ? TRUE : FALSE, FALSE, FALSE,
+      ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
 }
 
 // The text's size in device pixels when drawn in the font.
@@ -23,26 +25,22 @@ SIZE Measure(HDC dc, HFONT font, const std::string& text, UINT drawFlags) {
 
 }  // namespace
 
-HFONT CreateFittedFont(const std::string& text, const RECT& rect, const char* face, bool bold,
-                       bool italic, UINT drawFlags) {
+zeb::OwnedFont CreateFittedFont(const std::string& text, const RECT& rect, const char* face,
+                                bool bold, bool italic, UINT drawFlags) {
   const LONG width = rect.right - rect.left;
   const LONG height = rect.bottom - rect.top;
   zeb::WindowDcGuard screen(GetDesktopWindow());
-  HFONT fitted = nullptr;
+  zeb::OwnedFont fitted;
   if (screen.Get()) {
     for (int h = kFittedFontSmallest; h <= kFittedFontLargest; ++h) {
-      HFONT candidate = CreateFace(h, face, bold, italic);
+      zeb::OwnedFont candidate = CreateFace(h, face, bold, italic);
       if (!candidate) break;
-      const SIZE size = Measure(screen.Get(), candidate, text, drawFlags);
-      if (size.cx > width || size.cy > height) {
-        DeleteObject(candidate);
-        break;
-      }
-      if (fitted) DeleteObject(fitted);
-      fitted = candidate;
+      const SIZE size = Measure(screen.Get(), candidate.Get(), text, drawFlags);
+      if (size.cx > width || size.cy > height) break;
+      fitted = std::move(candidate);
     }
   }
-  return fitted ? fitted : CreateFace(0, face, bold, italic);
+  return fitted ? std::move(fitted) : CreateFace(0, face, bold, italic);
 }
 
 }  // namespace lumi

@@ -7,16 +7,18 @@
 
 #include <string>
 
+#include "common/GdiGuards.h"
+
 namespace lumi {
 
 inline constexpr int kFittedFontSmallest = 4;
 inline constexpr int kFittedFontLargest = 29;
 
-// Returns a new font the caller owns. When not even the smallest height fits,
+// Returns a new font, which the caller owns. When not even the smallest height fits,
 // the font has height 0, which Windows draws in the face's default size.
 // drawFlags are the DrawText flags the text will be drawn with; DT_CALCRECT
 // is added for measuring.
-HFONT CreateFittedFont(const std::string& text, const RECT& rect, const char* face, bool bold,
-                       bool italic, UINT drawFlags);
+zeb::OwnedFont CreateFittedFont(const std::string& text, const RECT& rect, const char* face,
+                                bool bold, bool italic, UINT drawFlags);
 
 }  // namespace lumi

@@ -58,66 +58,61 @@ void EffectDrawer::DrawTransition(const std::atomic<bool>& stop) {
 }
 
 void WindowPresenter::BeginRun() {
-  if (dc_ != nullptr) return;
+  if (dc_) return;
   StartupMark("worker running");
-  dc_ = GetDC(ties_.window);
-  if (dc_ != nullptr) runState_ = SaveDC(dc_);
+  dc_ = zeb::WindowDcGuard(ties_.window);
+  if (dc_) runState_.emplace(dc_.Get());
 }
 
 void WindowPresenter::EndRun() {
-  if (dc_ == nullptr) return;
-  if (runState_ != 0) RestoreDC(dc_, runState_);
-  ReleaseDC(ties_.window, dc_);
-  dc_ = nullptr;
-  runState_ = 0;
+  if (!dc_) return;
+  pictureState_.reset();
+  runState_.reset();
+  dc_.Reset();
 }
 
 void WindowPresenter::SavePictureState() {
-  if (dc_ != nullptr) pictureState_ = SaveDC(dc_);
+  if (dc_) pictureState_.emplace(dc_.Get());
 }
 
-void WindowPresenter::RestorePictureState() {
-  if (dc_ != nullptr && pictureState_ != 0) RestoreDC(dc_, pictureState_);
-  pictureState_ = 0;
-}
+void WindowPresenter::RestorePictureState() { pictureState_.reset(); }
 
 void WindowPresenter::DrawTransition(const std::atomic<bool>& stop) {
-  if (dc_ == nullptr) return;
-  EffectDrawer drawer(dc_, ties_.source.Current(), display_, ties_.source.Tiling(), fullScreen_,
-                      &ties_.clock, ties_.window);
+  if (!dc_) return;
+  EffectDrawer drawer(dc_.Get(), ties_.source.Current(), display_, ties_.source.Tiling(),
+                      fullScreen_, &ties_.clock, ties_.window);
   drawer.DrawTransition(stop);
   Present();
   StartupMark("picture drawn");
 }
-
 
 void WindowPresenter::HideProgress() {
   if (ties_.progress != nullptr) PostMessageA(ties_.progress, kProgressShow, 0, 0);
 }
 
 void WindowPresenter::ClearScreen() {
-  if (dc_ == nullptr) return;
-  PatBlt(dc_, display_.left, display_.top, display_.right - display_.left,
+  if (!dc_) return;
+  PatBlt(dc_.Get(), display_.left, display_.top, display_.right - display_.left,
          display_.bottom - display_.top, BLACKNESS);
 }
 
 void WindowPresenter::DrawTitle(const std::string& title) {
-  if (dc_ == nullptr) return;
-  lumi::DrawTitle(dc_, display_, title);
+  if (!dc_) return;
+  lumi::DrawTitle(dc_.Get(), display_, title);
   Present();
 }
 
 void WindowPresenter::ShowCaptionAndWait(int seconds, const std::string& message) {
-  if (dc_ == nullptr) {
+  if (!dc_) {
     if (show_ != nullptr) show_->WaitSliced(seconds * 1000);
     return;
   }
-  lumi::ShowCaptionAndWait(dc_, display_, seconds, message, captionFont_, timer_);
+  lumi::ShowCaptionAndWait(dc_.Get(), display_, seconds, message, captionFont_, timer_);
 }
 
 void WindowPresenter::ShowNotice(const std::string& text) {
-  if (dc_ == nullptr) return;
-  DrawNotice(dc_, display_, text, show_ != nullptr ? show_->GetCycle() : 1, ties_.progress,
+  if (!dc_) return;
+  DrawNotice(dc_.Get(), display_, text, show_ != nullptr ? show_->GetCycle() : 1, ties_.progress,
              [] { return rand(); });
 }
 

@@ -3,6 +3,9 @@
 // window: the changes between pictures, titles, the caption bar and notices.
 #include <windows.h>
 
+#include <optional>
+
+#include "common/GdiGuards.h"
 #include "slideshow/display/captions/CaptionFont.h"
 #include "slideshow/display/captions/CaptionTimer.h"
 #include "slideshow/display/show/ShowSeams.h"
@@ -99,9 +102,11 @@ class WindowPresenter final : public Presenter {
   bool fullScreen_;
   Timer timer_;
   CaptionFont captionFont_;
-  HDC dc_ = nullptr;
-  int runState_ = 0;
-  int pictureState_ = 0;
+  // The worker's context for the run, and the states saved on it; each goes
+  // before the one above it.
+  zeb::WindowDcGuard dc_;
+  std::optional<zeb::DcStateGuard> runState_;
+  std::optional<zeb::DcStateGuard> pictureState_;
 };
 
 }  // namespace lumi

@@ -22,8 +22,8 @@ std::atomic<int> displayColours{0};
 FitRect ToFit(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT ToRect(const FitRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-HPALETTE CreatePaletteFrom(const std::vector<PaletteColour>& colours) {
-  if (colours.empty()) return nullptr;
+zeb::OwnedPalette CreatePaletteFrom(const std::vector<PaletteColour>& colours) {
+  if (colours.empty()) return {};
   // LOGPALETTE declares one entry; the block holds them all.
   std::vector<std::uint8_t> block(sizeof(LOGPALETTE) + colours.size() * sizeof(PALETTEENTRY));
   auto* logical = reinterpret_cast<LOGPALETTE*>(block.data());
@@ -32,7 +32,7 @@ HPALETTE CreatePaletteFrom(const std::vector<PaletteColour>& colours) {
   for (std::size_t i = 0; i < colours.size(); ++i) {
     logical->palPalEntry[i] = {colours[i].red, colours[i].green, colours[i].blue, 0};
   }
-  return CreatePalette(logical);
+  return zeb::OwnedPalette(CreatePalette(logical));
 }
 
 // The locked bitmap block, unlocked on every way out.
@@ -58,9 +58,11 @@ class LockedBlock {
 int DisplayColourCount() {
   int colours = displayColours.load();
   if (colours != 0) return colours;
-  HDC screen = GetDC(nullptr);
-  int exponent = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL);
-  ReleaseDC(nullptr, screen);
+  int exponent = 0;
+  {
+    const zeb::WindowDcGuard screen(nullptr);
+    exponent = GetDeviceCaps(screen.Get(), PLANES) * GetDeviceCaps(screen.Get(), BITSPIXEL);
+  }
   if (exponent > kMaxColourExponent) exponent = kMaxColourExponent;
   colours = exponent < 0 ? 0 : 1 << exponent;
   displayColours.store(colours);
@@ -116,10 +118,8 @@ void CSlideImage::Free() {
   if (handle_ >= 0) lastStatus_ = imaging::ImgFree(handle_);
   handle_ = -1;
   width_ = height_ = 0;
-  if (bitmap_ != nullptr) DeleteObject(bitmap_);
-  if (palette_ != nullptr) DeleteObject(palette_);
-  bitmap_ = nullptr;
-  palette_ = nullptr;
+  bitmap_.Reset();
+  palette_.Reset();
 }
 
 HGLOBAL CSlideImage::GetBitmapData(int* bitsPerPixel) {
@@ -204,46 +204,36 @@ bool CSlideImage::SaveAs(const std::string& path) {
 
 bool CSlideImage::MakeDeviceBitmap(HWND window) {
   ImagingLockGuard lock(progressFn_, progressContext_);
-  if (bitmap_ != nullptr) return true;
+  if (bitmap_) return true;
   HGLOBAL data = GetBitmapData();
   if (data == nullptr) return false;
   LockedBlock block(data);
   const std::uint8_t* dib = block.Bytes();
   const std::size_t bitsOffset = DibBitsOffset(dib, block.Size());
   if (bitsOffset == 0) return false;
-  if (palette_ == nullptr) palette_ = CreatePaletteFrom(DibPalette(dib, block.Size()));
+  if (!palette_) palette_ = CreatePaletteFrom(DibPalette(dib, block.Size()));
 
-  HDC screen = GetDC(window);
-  if (screen == nullptr) return false;
-  HPALETTE oldPalette = nullptr;
-  if (palette_ != nullptr) {
-    oldPalette = SelectPalette(screen, palette_, FALSE);
-    RealizePalette(screen);
-  }
+  const zeb::WindowDcGuard screen(window);
+  if (!screen) return false;
+  const zeb::PaletteGuard selected(screen.Get(), palette_.Get(), false);
+  if (palette_) RealizePalette(screen.Get());
   const auto* info = reinterpret_cast<const BITMAPINFO*>(dib);
-  bitmap_ =
-      CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, dib + bitsOffset, info, DIB_RGB_COLORS);
-  if (oldPalette != nullptr) SelectPalette(screen, oldPalette, FALSE);
-  ReleaseDC(window, screen);
-  return bitmap_ != nullptr;
+  bitmap_.Reset(CreateDIBitmap(screen.Get(), &info->bmiHeader, CBM_INIT, dib + bitsOffset, info,
+                               DIB_RGB_COLORS));
+  return static_cast<bool>(bitmap_);
 }
 
 bool CSlideImage::Draw(HDC dc) const {
   ImagingLockGuard lock(progressFn_, progressContext_);
-  if (bitmap_ == nullptr) return false;
-  HDC memory = CreateCompatibleDC(dc);
-  if (memory == nullptr) return false;
-  HGDIOBJ oldBitmap = SelectObject(memory, bitmap_);
-  HPALETTE oldPalette = nullptr;
-  if (palette_ != nullptr) {
-    oldPalette = SelectPalette(dc, palette_, FALSE);
-    RealizePalette(dc);
-  }
+  if (!bitmap_) return false;
+  zeb::MemoryDcGuard memory(dc);
+  // Copying from a context without the picture would paint whatever it
+  // holds instead.
+  if (!memory.Select(bitmap_.Get())) return false;
+  const zeb::PaletteGuard selected(dc, palette_.Get(), false);
+  if (palette_) RealizePalette(dc);
   const BOOL copied = BitBlt(dc, dest_.left, dest_.top, dest_.right - dest_.left,
-                             dest_.bottom - dest_.top, memory, 0, 0, SRCCOPY);
-  if (oldPalette != nullptr) SelectPalette(dc, oldPalette, FALSE);
-  SelectObject(memory, oldBitmap);
-  DeleteDC(memory);
+                             dest_.bottom - dest_.top, memory.Get(), 0, 0, SRCCOPY);
   return copied != FALSE;
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/GdiGuards.h"
 #include "slideshow/engine/collection/PictureRules.h"
 #include "slideshow/engine/imaging/ImagingApi.h"
 
@@ -56,13 +57,15 @@ class CSlideImage {
   // Creates the palette and device bitmap once per loaded picture.
   bool MakeDeviceBitmap(HWND window);
   // Selects and realises the palette, then copies the device bitmap to the
-  // destination rectangle. False when no device bitmap exists.
+  // destination rectangle. False when no device bitmap exists or it cannot
+  // be drawn from.
   bool Draw(HDC dc) const;
 
   const RECT& DestRect() const { return dest_; }
   void SetDestRect(const RECT& r) { dest_ = r; }
-  HBITMAP Bitmap() const { return bitmap_; }
-  HPALETTE Palette() const { return palette_; }
+  // Both stay the picture's: a caller draws with them but never deletes them.
+  HBITMAP Bitmap() const { return bitmap_.Get(); }
+  HPALETTE Palette() const { return palette_.Get(); }
 
   // The function the imaging module reports progress to while this image
   // holds the imaging lock; null removes it.
@@ -79,8 +82,9 @@ class CSlideImage {
   int height_ = 0;
   int lastStatus_ = 0;
   RECT dest_{};
-  HBITMAP bitmap_ = nullptr;
-  HPALETTE palette_ = nullptr;
+  // The palette goes after the bitmap made with it.
+  zeb::OwnedPalette palette_;
+  zeb::OwnedBitmap bitmap_;
   imaging::ProgressFn progressFn_ = nullptr;
   void* progressContext_ = nullptr;
 };

@@ -138,37 +138,37 @@ TEST(FittedFont, ShrinksForLongerTextsAndStaysInsideTheRectangle) {
   for (size_t words : {1u, 4u, 8u, 12u, 16u}) {
     std::string text;
     for (size_t i = 0; i < words; ++i) text += i ? " gallery" : "Gallery";
-    HFONT font = CreateFittedFont(text, rect, "Arial", true, false, DT_CENTER | DT_VCENTER);
-    ASSERT_NE(font, nullptr);
-    const LONG height = HeightOf(font);
+    const zeb::OwnedFont font =
+        CreateFittedFont(text, rect, "Arial", true, false, DT_CENTER | DT_VCENTER);
+    ASSERT_TRUE(font);
+    const LONG height = HeightOf(font.Get());
     EXPECT_LE(height, previous) << words;
     if (height > 0) {
-      const SIZE size = MeasureIn(font, text);
+      const SIZE size = MeasureIn(font.Get(), text);
       EXPECT_LE(size.cx, 400) << words;
       EXPECT_LE(size.cy, 24) << words;
     }
     previous = height;
-    DeleteObject(font);
   }
   EXPECT_LT(previous, 20);
 }
 
 TEST(FittedFont, TallRoomIsCappedAndHopelessTextGetsTheDefaultSize) {
-  HFONT roomy = CreateFittedFont("Hi", RECT{0, 0, 600, 200}, "Arial", true, false, DT_CENTER);
-  EXPECT_EQ(HeightOf(roomy), kFittedFontLargest);
+  const zeb::OwnedFont roomy =
+      CreateFittedFont("Hi", RECT{0, 0, 600, 200}, "Arial", true, false, DT_CENTER);
+  EXPECT_EQ(HeightOf(roomy.Get()), kFittedFontLargest);
   LOGFONTA lf{};
-  GetObjectA(roomy, sizeof(lf), &lf);
+  GetObjectA(roomy.Get(), sizeof(lf), &lf);
   EXPECT_EQ(lf.lfWeight, FW_BOLD);
   EXPECT_FALSE(lf.lfItalic);
-  DeleteObject(roomy);
 
   const std::string endless(400, 'W');
-  HFONT hopeless = CreateFittedFont(endless, RECT{0, 0, 100, 24}, "Arial", false, true, DT_CENTER);
-  GetObjectA(hopeless, sizeof(lf), &lf);
+  const zeb::OwnedFont hopeless =
+      CreateFittedFont(endless, RECT{0, 0, 100, 24}, "Arial", false, true, DT_CENTER);
+  GetObjectA(hopeless.Get(), sizeof(lf), &lf);
   EXPECT_EQ(lf.lfHeight, 0);
   EXPECT_EQ(lf.lfWeight, FW_NORMAL);
   EXPECT_TRUE(lf.lfItalic);
-  DeleteObject(hopeless);
 }
 
 }  // namespace

@@ -220,6 +220,17 @@ TEST_F(SlideImageTest, DrawPlacesThePictureAtItsDestinationAndRestoresTheContext
     SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
     EXPECT_EQ(GetPixel(dc, p.x, p.y), p.colour);
   }
+
+  // While another context holds the picture's bitmap there is nothing to
+  // copy from: drawing says so and leaves the canvas alone.
+  HDC holder = CreateCompatibleDC(dc);
+  const HGDIOBJ oldHeld = SelectObject(holder, image.Bitmap());
+  ASSERT_NE(oldHeld, nullptr);
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  EXPECT_FALSE(image.Draw(dc));
+  EXPECT_EQ(GetPixel(dc, 30, 25), RGB(255, 255, 255));
+  SelectObject(holder, oldHeld);
+  DeleteDC(holder);
   SelectObject(dc, oldCanvas);
   DeleteDC(dc);
   DeleteObject(canvas);
