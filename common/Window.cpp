@@ -1,5 +1,7 @@
 #include "common/Window.h"
 
+#include <commctrl.h>
+
 #include <exception>
 
 namespace zeb {
@@ -54,14 +56,43 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
   return result;
 }
 
+namespace {
+
+// The record DialogProc binds from; it only has to live until WM_INITDIALOG,
+// which both calls send before they return.
+PROPSHEETPAGEA BindingRecord(Dialog* dialog) {
+  PROPSHEETPAGEA record{};
+  record.dwSize = PROPSHEETPAGEA_V1_SIZE;
+  record.lParam = reinterpret_cast<LPARAM>(dialog);
+  return record;
+}
+
+// Lets a control that draws itself (an owner-drawn button) do so without
+// its dialog knowing it: an unhandled WM_DRAWITEM goes back to the control.
+// Controls of other classes answer 0 to a message they do not know.
+BOOL ReflectDrawItem(LPARAM lParam) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  if (!item || item->CtlType == ODT_MENU || !IsWindow(item->hwndItem)) return FALSE;
+  return SendMessageA(item->hwndItem, Dialog::ReflectedDrawItemMessage(), 0, lParam) ? TRUE : FALSE;
+}
+
+}  // namespace
+
 INT_PTR Dialog::DoModal(HWND parent) {
+  PROPSHEETPAGEA record = BindingRecord(this);
   return DialogBoxParamA(instance_, MAKEINTRESOURCEA(templateId_), parent, DialogProc,
-                         reinterpret_cast<LPARAM>(this));
+                         reinterpret_cast<LPARAM>(&record));
 }
 
 bool Dialog::CreateModeless(HWND parent) {
+  PROPSHEETPAGEA record = BindingRecord(this);
   return CreateDialogParamA(instance_, MAKEINTRESOURCEA(templateId_), parent, DialogProc,
-                            reinterpret_cast<LPARAM>(this)) != nullptr;
+                            reinterpret_cast<LPARAM>(&record)) != nullptr;
+}
+
+UINT Dialog::ReflectedDrawItemMessage() {
+  static const UINT message = RegisterWindowMessageA("Zeb.ReflectedDrawItem");
+  return message;
 }
 
 bool Dialog::HandleMessage(UINT, WPARAM, LPARAM) { return false; }
@@ -71,9 +102,11 @@ void Dialog::OnHandlerError(const char*) {}
 INT_PTR CALLBACK Dialog::DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   Dialog* self = nullptr;
   if (msg == WM_INITDIALOG) {
-    self = reinterpret_cast<Dialog*>(lParam);
+    const auto* record = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+    self = record ? reinterpret_cast<Dialog*>(record->lParam) : nullptr;
+    if (!self) return FALSE;
     self->hwnd_ = dlg;
-    SetWindowLongPtrA(dlg, DWLP_USER, lParam);
+    SetWindowLongPtrA(dlg, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
   } else {
     self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(dlg, DWLP_USER));
   }
@@ -92,6 +125,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
   } catch (...) {
     self->OnHandlerError("unexpected error");
   }
+  if (msg == WM_DRAWITEM && result == FALSE) result = ReflectDrawItem(lParam);
   if (msg == WM_NCDESTROY) {
     // A modeless dialog's object may outlive its window; it must not keep
     // a handle that Windows can give to another window, even when its last

@@ -50,16 +50,28 @@ class Dialog {
   // Null before the dialog is made and again once its window is destroyed.
   HWND Handle() const { return hwnd_; }
 
+  // The message a dialog sends to the control named in a WM_DRAWITEM it did
+  // not handle itself, with the same parameters; a control that draws itself
+  // answers TRUE.
+  static UINT ReflectedDrawItemMessage();
+
  protected:
   virtual BOOL OnInitDialog() { return TRUE; }
   // True when the message was handled.
   virtual bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   // Called when a handler threw: the message counts as not handled.
   virtual void OnHandlerError(const char* what);
+  HINSTANCE Instance() const { return instance_; }
+  int TemplateId() const { return templateId_; }
+
+  // The one dialog procedure. At WM_INITDIALOG its lParam points to a
+  // PROPSHEETPAGEA whose lParam is the object: a property sheet gives its
+  // pages the page record they were made from, and DoModal and
+  // CreateModeless pass such a record too, so dialogs and pages bind alike.
+  static INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
   HWND hwnd_ = nullptr;
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
   HINSTANCE instance_;
   int templateId_;
 };

@@ -1,2 +1,7 @@
 #pragma once
 #define IDD_BINDING 100
+#define IDD_PAGE 101
+#define IDD_BUTTONS 102
+#define IDB_TWO_COLOURS 110
+#define IDC_PAGE_NUMBER 1001
+#define IDC_PICTURE_BUTTON 1002
