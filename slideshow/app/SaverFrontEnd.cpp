@@ -22,12 +22,14 @@ bool SaverFrontEnd::StartSaver(HINSTANCE instance, HWND parent) {
     StartupMark("window object");
     if (!wnd->Create()) return false;
     StartupMark("window created");
+    app_.SetMainWindow(wnd->Handle());
     wnd.release()->Start();  // the window owns its object now
     StartupMark("started");
     return true;
   }
   auto wnd = std::make_unique<CSaverWnd>(instance, ties, parent);
   if (!wnd->Create()) return false;
+  app_.SetMainWindow(wnd->Handle());
   wnd.release()->Start();
   return true;
 }

@@ -12,6 +12,7 @@
 #include "slideshow/engine/pipeline/ImageProcessor.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "slideshow/engine/settings/SaverSettings.h"
+#include "slideshow/engine/sound/SoundPlayer.h"
 #include "slideshow/viewer/ProcessingDlg.h"
 
 namespace lumi {
@@ -92,10 +93,11 @@ bool CSaverWnd::Create() {
 void CSaverWnd::Start() {
   if (fullScreen_) {
     if (ties_.settings.GetUseSoundEffects()) {
-      // The start play list joins with the sound player; until then the
-      // saver runs silent. The dialog stays out of the way meanwhile.
+      // Opening the music can take a moment; the dialog stays out of the way
+      // meanwhile.
       EnableWindow(progress_->Handle(), FALSE);
       ShowWindow(progress_->Handle(), SW_HIDE);
+      CSoundPlayer::GetPlayer().PlayPlayList(ties_.settings.GetSaverPlayList());
     }
     PaintStartImage();
     EnableWindow(progress_->Handle(), FALSE);
@@ -228,10 +230,14 @@ void CSaverWnd::OnMouseMove(int x, int y) {
 }
 
 void CSaverWnd::OnSoundRequest(WPARAM wParam, LPARAM lParam) {
-  // The string is ours now and freed here. Playing joins with the sound
-  // player; until then a request is taken and the saver stays silent.
+  // The worker never plays itself: the player lives on this thread, where
+  // its notifications arrive. The string is ours now and freed here.
   const SoundRequest request = TakeSoundRequest(wParam, lParam);
-  (void)request;
+  if (request.play) {
+    CSoundPlayer::GetPlayer().PlayFile(request.path, request.repeat);
+  } else {
+    CSoundPlayer::GetPlayer().Stop();
+  }
 }
 
 void CSaverWnd::RequestClose() {
@@ -246,8 +252,9 @@ void CSaverWnd::RequestClose() {
     return;
   }
   StopWorker();
-  // Sound is the sound player's to stop once it plays; the window goes
-  // when the posted close arrives, after this handler has returned.
+  CSoundPlayer::GetPlayer().Stop();
+  // The window goes when the posted close arrives, after this handler has
+  // returned.
   PostMessageA(hwnd_, WM_CLOSE, 0, 0);
   ShowWindow(hwnd_, SW_HIDE);
   closing_ = false;

@@ -13,6 +13,7 @@
 #include "slideshow/engine/settings/PackageSettingsKeys.h"
 #include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/engine/settings/SystemFacts.h"
+#include "slideshow/engine/sound/SoundPlayer.h"
 
 namespace lumi {
 namespace {
@@ -48,6 +49,8 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
   package_.SetReporter([this](const std::string& text) { ShowMessage(text); });
   GetSaverSettings().SetSystemSaverInstaller(
       [](bool on) { CDesktopSettings(GetSaverSettings()).InstallAsSystemSaver(on); });
+  GetSaverSettings().SetSoundStopper([] { CSoundPlayer::GetPlayer().Stop(); });
+  CSoundPlayer::GetPlayer().SetMainWindowSource([this] { return mainWindow_; });
 
   package_.OpenSelf();
   StartupMark("package opened");

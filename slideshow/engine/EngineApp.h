@@ -42,6 +42,11 @@ class CEngineApp final : public PackageFiles, public PackageMemberSource {
   const std::string& SettingsPath() const { return settingsPath_; }
   const std::string& CollectionPath() const { return collectionPath_; }
   CBoundPackage& Package() { return package_; }
+  // The window the program lives in: the saver window, or the viewer when
+  // it was opened for configuration. Whoever makes that window sets it here;
+  // the sound player hangs its notification window under it.
+  HWND MainWindow() const { return mainWindow_; }
+  void SetMainWindow(HWND window) { mainWindow_ = window; }
   // The application's registry profile under HKEY_CURRENT_USER (quick-note flags live there).
   const std::string& RegistryProfile() const { return registryProfile_; }
 
@@ -61,6 +66,7 @@ class CEngineApp final : public PackageFiles, public PackageMemberSource {
   int previewMode_ = 0;
   CBoundPackage package_;
   EngineFrontEnd* frontEnd_ = nullptr;
+  HWND mainWindow_ = nullptr;
 };
 
 }  // namespace lumi
