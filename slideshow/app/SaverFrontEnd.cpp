@@ -6,9 +6,14 @@
 #include "slideshow/engine/StartupTrace.h"
 #include "slideshow/engine/collection/CollectionList.h"
 #include "slideshow/engine/settings/SaverSettings.h"
+#include "slideshow/viewer/QuickNoteDlg.h"
 #include "slideshow/viewer/ViewerDlg.h"
 
 namespace lumi {
+
+void SaverFrontEnd::ShowQuickNote(HINSTANCE instance, int noteId, const CAppProfile& profile) {
+  lumi::ShowQuickNote(instance, profile, noteId, nullptr);
+}
 
 void SaverFrontEnd::RunViewer(HINSTANCE instance, const std::string& title) {
   CViewerDlg viewer(instance, title);

@@ -1,6 +1,6 @@
 #pragma once
 // SaverFrontEnd: the engine's front end in the program: the saver window
-// (full screen or in a preview host) and the viewer dialog.
+// (full screen or in a preview host), the viewer dialog and the quick notes.
 #include <windows.h>
 
 #include <string>
@@ -14,6 +14,7 @@ class SaverFrontEnd final : public EngineFrontEnd {
  public:
   explicit SaverFrontEnd(CEngineApp& app) : app_(app) {}
 
+  void ShowQuickNote(HINSTANCE instance, int noteId, const CAppProfile& profile) override;
   void RunViewer(HINSTANCE instance, const std::string& title) override;
   bool StartSaver(HINSTANCE instance, HWND parent) override;
   bool IsSwallowedSysCommand(WPARAM command) const override;

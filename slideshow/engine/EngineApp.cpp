@@ -1,11 +1,8 @@
 #include "slideshow/engine/EngineApp.h"
 
-#include <cstdio>
 #include <memory>
-#include <vector>
 
 #include "slideshow/engine/EngineCommandLine.h"
-#include "slideshow/engine/QuickNote.h"
 #include "slideshow/engine/StartupTrace.h"
 #include "slideshow/engine/collection/CollectionKeys.h"
 #include "slideshow/engine/collection/CollectionList.h"
@@ -69,7 +66,7 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
   title_ = savedTitle;
   registryProfile_ = std::string("Software\\") + kRegistryKey + "\\" + savedTitle;
   if (previewMode_) {
-    ShowQuickNote(instance, 102, title_);
+    frontEnd.ShowQuickNote(instance, kPreviewResetNote, Profile());
     title_ = "[Preview] " + title_;
   }
   if (previewMode_) DeleteFileA(UserSettingsPathInWindowsFolder().c_str());
@@ -115,27 +112,7 @@ std::string CEngineApp::ExtractPackageFile(const std::string& name) {
 }
 
 bool CEngineApp::GetEngineVersion(EngineVersion& version) const {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(instance_, path, MAX_PATH);
-  DWORD handle = 0;
-  DWORD size = GetFileVersionInfoSizeA(path, &handle);
-  if (size == 0) return false;
-  std::vector<char> data(size);
-  if (!GetFileVersionInfoA(path, 0, size, data.data())) return false;
-  VS_FIXEDFILEINFO* info = nullptr;
-  UINT length = 0;
-  if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info) {
-    return false;
-  }
-  version.major = HIWORD(info->dwFileVersionMS);
-  version.minor = LOWORD(info->dwFileVersionMS);
-  version.build = HIWORD(info->dwFileVersionLS);
-  version.revision = LOWORD(info->dwFileVersionLS);
-  char text[64];
-  std::snprintf(text, sizeof text, "%d.%d.%d.%d", version.major, version.minor, version.build,
-                version.revision);
-  version.text = text;
-  return true;
+  return ReadFileVersion(ModulePath(instance_), version);
 }
 
 }  // namespace lumi

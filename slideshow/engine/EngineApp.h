@@ -8,17 +8,14 @@
 #include <memory>
 #include <string>
 
+#include "slideshow/engine/AppProfile.h"
 #include "slideshow/engine/BoundPackage.h"
 #include "slideshow/engine/EngineFrontEnd.h"
+#include "slideshow/engine/EngineVersion.h"
 #include "slideshow/engine/PackageFiles.h"
 #include "slideshow/engine/pipeline/PackageMemberSource.h"
 
 namespace lumi {
-
-struct EngineVersion {
-  int major = 0, minor = 0, build = 0, revision = 0;
-  std::string text;  // "%d.%d.%d.%d"
-};
 
 class CEngineApp final : public PackageFiles, public PackageMemberSource {
  public:
@@ -49,9 +46,12 @@ class CEngineApp final : public PackageFiles, public PackageMemberSource {
   void SetMainWindow(HWND window) { mainWindow_ = window; }
   // The application's registry profile under HKEY_CURRENT_USER (quick-note flags live there).
   const std::string& RegistryProfile() const { return registryProfile_; }
+  CAppProfile Profile() const { return CAppProfile(registryProfile_); }
 
   static constexpr const char kSaverWindowTitle[] = "ZIVODIZOVARIZAVUZEVURU";
   static constexpr const char kRegistryKey[] = "Corvane\\Kvse Screen Savers";
+  // The string (and quick note) that tells a previewing user the settings start afresh.
+  static constexpr int kPreviewResetNote = 102;
 
  private:
   CEngineApp() = default;

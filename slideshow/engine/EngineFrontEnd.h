@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "slideshow/engine/AppProfile.h"
+
 namespace lumi {
 
 class EngineFrontEnd {
@@ -14,6 +16,9 @@ class EngineFrontEnd {
   virtual ~EngineFrontEnd() = default;
   // The viewer, modal, for the configure switch.
   virtual void RunViewer(HINSTANCE instance, const std::string& title) = 0;
+  // The quick note with string noteId, unless the user switched it off in
+  // profile; without a window of the program yet, over the active window.
+  virtual void ShowQuickNote(HINSTANCE instance, int noteId, const CAppProfile& profile) = 0;
   // Creates and starts the saver window: full screen when parent is null,
   // otherwise as a child of the preview host. False when no window was made.
   virtual bool StartSaver(HINSTANCE instance, HWND parent) = 0;

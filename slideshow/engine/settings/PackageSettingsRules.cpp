@@ -2,19 +2,13 @@
 
 #include "slideshow/engine/collection/PictureRules.h"
 #include "slideshow/engine/settings/PackageSettingsKeys.h"
+#include "slideshow/engine/settings/TextReplace.h"
 
 namespace lumi {
 
 std::string CustomTextForDisplay(const std::string& stored) {
-  std::string text;
-  text.reserve(stored.size());
-  for (char c : stored) {
-    if (c == '|') {
-      text += "\r\n";
-    } else {
-      text += c;
-    }
-  }
+  std::string text = stored;
+  ReplaceText(text, "|", "\r\n");
   return text;
 }
 

@@ -143,14 +143,25 @@ TEST_F(EngineStartup, ViewerCarriesTheTitleAndKeepsASecondViewerAway) {
   ASSERT_TRUE(p.WaitExit(10000));
 }
 
+// Where start-up keeps the switch of the preview's quick note for a saver of this title.
+constexpr char kQuickNotesKey[] = "Software\\Corvane\\Kvse Screen Savers\\E2E Saver\\QuickNotes";
+constexpr char kPreviewNoteSwitch[] = "DontShowDialog#102";
+constexpr int kNoteText = 1001, kNeverAgainBox = 1000;
+
 TEST_F(EngineStartup, PreviewModeNotesTheResetMarksTheTitleAndDeletesUserSettings) {
   std::string scr = BuildSaver("Try.scr", true);
+  zebtest::RegistryValueGuard noteSwitch(kQuickNotesKey, kPreviewNoteSwitch);
+  noteSwitch.SetDword(0);
   WriteFile(UserSettingsFile(), "[General]\r\nImageDelay=99\r\n");
   zebtest::Process p;
   ASSERT_TRUE(p.Start(scr, "/preview /c"));
-  HWND note = zebtest::WaitForWindow(p.Id(), "#32770", "E2E Saver", 15000);
-  ASSERT_NE(note, nullptr) << "the quick note comes first, under the plain title";
-  EXPECT_NE(WaitForDialogMessage(note, 5000).find("Previewing"), std::string::npos);
+  HWND note = zebtest::WaitForWindow(p.Id(), "#32770", "Quick Note", 15000);
+  ASSERT_NE(note, nullptr) << "the quick note comes first";
+  char text[512] = {};
+  GetDlgItemTextA(note, kNoteText, text, sizeof text);
+  EXPECT_NE(std::string(text).find("Previewing"), std::string::npos) << text;
+  EXPECT_EQ(zebtest::WaitForWindow(p.Id(), "#32770", "[Preview] E2E Saver", 0), nullptr)
+      << "the viewer waits for the note";
   PostMessageA(note, WM_COMMAND, IDOK, 0);
   HWND viewer = zebtest::WaitForWindow(p.Id(), "#32770", "[Preview] E2E Saver", 15000);
   ASSERT_NE(viewer, nullptr);
@@ -163,11 +174,37 @@ TEST_F(EngineStartup, PreviewModeNotesTheResetMarksTheTitleAndDeletesUserSetting
   WriteFile(UserSettingsFile(), "[General]\r\n");
   zebtest::Process alone;
   ASSERT_TRUE(alone.Start(scr, "/preview"));
-  HWND note2 = zebtest::WaitForWindow(alone.Id(), "#32770", "E2E Saver", 15000);
+  HWND note2 = zebtest::WaitForWindow(alone.Id(), "#32770", "Quick Note", 15000);
   ASSERT_NE(note2, nullptr);
   PostMessageA(note2, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(alone.WaitExit(10000));
   EXPECT_EQ(GetFileAttributesA(UserSettingsFile().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(EngineStartup, APreviewNoteSwitchedOffStaysAwayInLaterRuns) {
+  std::string scr = BuildSaver("Twice.scr", true);
+  zebtest::RegistryValueGuard noteSwitch(kQuickNotesKey, kPreviewNoteSwitch);
+  noteSwitch.SetDword(0);
+  zebtest::Process first;
+  ASSERT_TRUE(first.Start(scr, "/preview"));
+  HWND note = zebtest::WaitForWindow(first.Id(), "#32770", "Quick Note", 15000);
+  ASSERT_NE(note, nullptr);
+  // Ticked, then closed with OK.
+  SendMessageA(GetDlgItem(note, kNeverAgainBox), BM_SETCHECK, BST_CHECKED, 0);
+  PostMessageA(note, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(first.WaitExit(10000));
+
+  HKEY key = nullptr;
+  DWORD stored = 0, size = sizeof stored;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kQuickNotesKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+  RegQueryValueExA(key, kPreviewNoteSwitch, nullptr, nullptr, reinterpret_cast<BYTE*>(&stored),
+                   &size);
+  RegCloseKey(key);
+  EXPECT_EQ(stored, 1u);
+
+  zebtest::Process later;
+  ASSERT_TRUE(later.Start(scr, "/preview"));
+  EXPECT_TRUE(later.WaitExit(10000)) << "no note holds the later run up";
 }
 
 std::string SystemSaver() {
