@@ -103,7 +103,14 @@ shot "$out/slideshow-third.png"
 xdotool key a
 sleep 2
 wine "$sample" /c >/dev/null 2>&1 &
-sleep 4
+for _ in $(seq 1 100); do
+  xdotool search --name '^Lumishow Sample Saver$' >/dev/null 2>&1 && break
+  sleep 0.1
+done
+# Past the start-up sound's wait cursor, with the second picture selected.
+sleep 2
+xdotool key Right
+sleep 1
 shot "$out/slideshow-viewer.png"
 wineserver -k
 echo "Sample slideshow saver: $out/slideshow-saver.png, slideshow-later.png, slideshow-third.png (/s), $out/slideshow-effect.gif (a change of pictures by an effect; half size) and $out/slideshow-viewer.png (/c)"
