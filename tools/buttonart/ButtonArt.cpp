@@ -7,9 +7,9 @@ namespace buttonart {
 namespace {
 
 constexpr std::uint8_t kTable[16][3] = {
-    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},   {0, 0, 128},   {128, 0, 128},
-    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
-    {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    {0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
+    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+    {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
 
 // The buttons blit the picture as it is, so the background is the classic
 // button face.
@@ -24,14 +24,14 @@ Picture Preview() {
   Picture p = Blank();
   p.Fill(0, 1, 15, 11, kGrey);
   p.Frame(0, 1, 15, 11, kBlack);
-  p.Fill(2, 3, 13, 9, kAqua);      // sky
-  p.Fill(2, 7, 13, 9, kGreen);     // meadow
+  p.Fill(2, 3, 13, 9, kAqua);   // sky
+  p.Fill(2, 7, 13, 9, kGreen);  // meadow
   p.Line(2, 7, 5, 5, kGreen);
   p.Line(5, 5, 8, 7, kGreen);
   p.Fill(3, 6, 6, 7, kGreen);
-  p.Disc(11, 4.5, 1.2, kYellow);   // sun
-  p.Fill(6, 12, 9, 13, kGrey);     // neck
-  p.Fill(3, 14, 12, 14, kBlack);   // foot
+  p.Disc(11, 4.5, 1.2, kYellow);  // sun
+  p.Fill(6, 12, 9, 13, kGrey);    // neck
+  p.Fill(3, 14, 12, 14, kBlack);  // foot
   return p;
 }
 
@@ -58,13 +58,13 @@ Picture Wallpaper() {
   p.Frame(0, 1, 15, 14, kMaroon);
   p.Fill(2, 3, 13, 12, kAqua);
   p.Disc(5, 5.5, 1.3, kYellow);
-  p.Line(2, 10, 6, 6, kTeal);      // mountain
+  p.Line(2, 10, 6, 6, kTeal);  // mountain
   p.Line(6, 6, 10, 10, kTeal);
   for (int y = 7; y <= 10; ++y) p.Line(2 + 10 - y, y, 6 + y - 6, y, kTeal);
   p.Line(8, 9, 10, 7, kGreen);
   p.Line(10, 7, 13, 10, kGreen);
   p.Fill(2, 10, 13, 12, kGreen);
-  p.Set(6, 6, kWhite);             // snow cap
+  p.Set(6, 6, kWhite);  // snow cap
   return p;
 }
 
@@ -95,8 +95,8 @@ Picture MoreInfo() {
   Picture p = Blank();
   p.Disc(7.5, 7.5, 7.4, kNavy);
   p.Disc(7.5, 7.5, 6.5, kBlue);
-  p.Fill(7, 3, 8, 4, kWhite);      // dot
-  p.Fill(6, 6, 8, 7, kWhite);      // stem with its serifs
+  p.Fill(7, 3, 8, 4, kWhite);  // dot
+  p.Fill(6, 6, 8, 7, kWhite);  // stem with its serifs
   p.Fill(7, 7, 8, 11, kWhite);
   p.Fill(6, 12, 9, 12, kWhite);
   return p;

@@ -12,8 +12,22 @@ inline constexpr int kSize = 16;
 
 // Indices into the standard 16-colour table.
 enum Colour : std::uint8_t {
-  kBlack, kMaroon, kGreen, kOlive, kNavy, kPurple, kTeal, kSilver,
-  kGrey, kRed, kLime, kYellow, kBlue, kFuchsia, kAqua, kWhite
+  kBlack,
+  kMaroon,
+  kGreen,
+  kOlive,
+  kNavy,
+  kPurple,
+  kTeal,
+  kSilver,
+  kGrey,
+  kRed,
+  kLime,
+  kYellow,
+  kBlue,
+  kFuchsia,
+  kAqua,
+  kWhite
 };
 
 struct Picture {

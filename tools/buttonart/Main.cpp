@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   for (const buttonart::NamedPicture& p : buttonart::DrawAll()) {
     const std::vector<std::uint8_t> bytes = buttonart::EncodeBmp4(p.picture);
     std::ofstream out(dir / p.file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
       std::fprintf(stderr, "viewer-button-art: cannot write %s\n", (dir / p.file).string().c_str());

@@ -11,11 +11,11 @@ TEST(ViewerWebAddress, PrefixIsAddedUnlessTheLinkAlreadyStartsWithItExactly) {
     const char* stored;
     const char* opened;
   } cases[] = {
-      {"a.b", "http://a.b"},                               // short: always prefixed
-      {"http://", "http://http://"},                       // seven characters are still short
+      {"a.b", "http://a.b"},          // short: always prefixed
+      {"http://", "http://http://"},  // seven characters are still short
       {"www.example.com", "http://www.example.com"},
       {"HTTP://EXAMPLE.COM", "http://HTTP://EXAMPLE.COM"},  // the comparison minds case
-      {"http://x", "http://x"},                            // eight characters, kept
+      {"http://x", "http://x"},                             // eight characters, kept
       {"http://www.example.com/a?b", "http://www.example.com/a?b"},
       {"https://example.com", "http://https://example.com"},
   };
@@ -23,7 +23,8 @@ TEST(ViewerWebAddress, PrefixIsAddedUnlessTheLinkAlreadyStartsWithItExactly) {
 }
 
 TEST(ViewerToolTips, TextsByControlAndCutToTheBuffer) {
-  EXPECT_EQ(ViewerToolTip(IDC_VIEWER_SLIDE_AREA, ""), "Double-click to select a photo as wallpaper");
+  EXPECT_EQ(ViewerToolTip(IDC_VIEWER_SLIDE_AREA, ""),
+            "Double-click to select a photo as wallpaper");
   EXPECT_EQ(ViewerToolTip(IDC_VIEWER_PREVIEW, ""), "Preview screen saver");
   EXPECT_EQ(ViewerToolTip(IDC_VIEWER_WEBSITE, "www.example.com"),
             "Visit our website at www.example.com");
