@@ -102,6 +102,8 @@ sleep 22
 shot "$out/slideshow-third.png"
 xdotool key a
 sleep 2
+# The pointer off the viewer, so no tool tip covers it.
+xdotool mousemove 1000 740
 wine "$sample" /c >/dev/null 2>&1 &
 for _ in $(seq 1 100); do
   xdotool search --name '^Lumishow Sample Saver$' >/dev/null 2>&1 && break
