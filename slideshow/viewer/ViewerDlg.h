@@ -4,8 +4,9 @@
 // column of buttons: preview the saver, its settings, make the selected
 // picture the wallpaper, the author's website and document, the about box.
 // Selecting a picture makes it the one the next slideshow starts from.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 #include <memory>
 #include <string>

@@ -256,7 +256,15 @@ TEST_F(ViewerDialog, AWallpaperThatFailsIsReportedOnlyWhileTheViewerIsVisible) {
               "has become damaged.");
   }
   EXPECT_EQ(FindWindowA("#32770", "Updating Wallpaper"), nullptr) << "the progress dialog is gone";
-  // The dialog manager's own DM_SETDEFID shares the double-click's number.
+  {
+    // The dialog manager's DM_SETDEFID has the double-click's number; it
+    // names a control and must not make a wallpaper.
+    MessageBoxCloser closer;
+    closer.IgnoreViewer(viewer);
+    SendMessageA(viewer, DM_SETDEFID, 1010, 0);
+    PumpFor(200);
+    EXPECT_EQ(closer.Text(), "");
+  }
   ShowWindow(viewer, SW_HIDE);
   MessageBoxCloser none;
   none.IgnoreViewer(viewer);
