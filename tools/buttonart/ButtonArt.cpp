@@ -145,11 +145,11 @@ void Picture::Disc(double cx, double cy, double r, std::uint8_t c) {
 }
 
 std::vector<NamedPicture> DrawAll() {
-  return {{"preview.bmp", Preview()},
-          {"settings.bmp", Settings()},
-          {"wallpaper.bmp", Wallpaper()},
-          {"website.bmp", Website()},
-          {"moreinfo.bmp", MoreInfo()}};
+  return {{"viewer-preview.bmp", Preview()},
+          {"viewer-settings.bmp", Settings()},
+          {"viewer-wallpaper.bmp", Wallpaper()},
+          {"viewer-website.bmp", Website()},
+          {"viewer-moreinfo.bmp", MoreInfo()}};
 }
 
 std::vector<std::uint8_t> EncodeBmp4(const Picture& picture) {

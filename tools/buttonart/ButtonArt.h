@@ -44,7 +44,8 @@ struct NamedPicture {
   Picture picture;
 };
 
-// Preview, settings, wallpaper, website and more-info pictures, by file name.
+// Preview, settings, wallpaper, website and more-info pictures, by file name
+// (prefixed: the Windows build searches several generated folders for them).
 std::vector<NamedPicture> DrawAll();
 
 // A bottom-up 4-bit BMP file with the standard 16-colour table.
