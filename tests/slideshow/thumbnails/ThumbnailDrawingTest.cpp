@@ -87,7 +87,7 @@ TEST(ThumbnailDrawingTest, CellsShowFramesTitlesAndTheSelection) {
 
 TEST(ThumbnailDrawingTest, UprightThumbnailStaysInsideItsBox) {
   ViewFixture f(316, 200);
-  std::vector<PictureSpec> pictures = SamplePictures(1);
+  std::vector<TestPicture> pictures = SamplePictures(1);
   pictures[0].thumb = "Pic05.thu";  // 70 x 93: taller than the box
   f.Show(pictures);
   f.view.Select(0);
@@ -107,7 +107,7 @@ TEST(ThumbnailDrawingTest, UprightThumbnailStaysInsideItsBox) {
 
 TEST(ThumbnailDrawingTest, RemovedPictureIsCrossedOutInRedYetSelectable) {
   ViewFixture f(316, 200);
-  std::vector<PictureSpec> pictures = SamplePictures(3);
+  std::vector<TestPicture> pictures = SamplePictures(3);
   pictures[1].removed = true;
   f.Show(pictures);
   ASSERT_TRUE(f.view.Cell(1)->IsRemoved());
@@ -133,7 +133,7 @@ TEST(ThumbnailDrawingTest, RemovedPictureIsCrossedOutInRedYetSelectable) {
 
 TEST(ThumbnailDrawingTest, ThumbnailThatDoesNotDecodeLeavesACrossedBox) {
   ViewFixture f(316, 200);
-  std::vector<PictureSpec> pictures = SamplePictures(3);
+  std::vector<TestPicture> pictures = SamplePictures(3);
   pictures[1].thumb = "Missing.thu";
   pictures[2].thumb = "ReadMe.txt";  // there, but no picture
   f.Show(pictures);
@@ -181,7 +181,7 @@ TEST(SharedPaletteTest, HoldsTheColourCubeAndGreysOnce) {
 // Not a check: leaves pictures of the view with the sample thumbnails in the
 // build folder, to be looked at.
 TEST(ThumbnailPictureTest, SampleCollectionAsTheViewerShowsIt) {
-  std::vector<PictureSpec> pictures = SamplePictures(12);
+  std::vector<TestPicture> pictures = SamplePictures(12);
   const char* titles[] = {"Alpine Dawn",        "Sunset over the Sea",
                           "Autumn Forest Path", "City Lights at Night",
                           "A Field of Poppies", "Northern Lights over a very long frozen lake"};

@@ -23,8 +23,8 @@ std::unique_ptr<unsigned char[]> SampleMembers::GetPackageMember(const std::stri
   return buffer;
 }
 
-std::vector<PictureSpec> SamplePictures(int count) {
-  std::vector<PictureSpec> pictures;
+std::vector<TestPicture> SamplePictures(int count) {
+  std::vector<TestPicture> pictures;
   for (int i = 0; i < count; ++i) {
     char thumb[16];
     wsprintfA(thumb, "Pic%02d.thu", i % 12 + 1);
@@ -33,10 +33,10 @@ std::vector<PictureSpec> SamplePictures(int count) {
   return pictures;
 }
 
-std::string CollectionText(const std::vector<PictureSpec>& pictures) {
+std::string CollectionText(const std::vector<TestPicture>& pictures) {
   std::string text = "[General]\nCount=" + std::to_string(pictures.size()) + "\nTitle=Test\n";
   for (std::size_t i = 0; i < pictures.size(); ++i) {
-    const PictureSpec& p = pictures[i];
+    const TestPicture& p = pictures[i];
     text += "[Picture" + std::to_string(i + 1) + "]\nTitle=" + p.title + "\n";
     if (!p.thumb.empty()) text += "Image=" + p.thumb + ".jpg\nThumb=" + p.thumb + "\n";
     text += std::string("IsRemoved=") + (p.removed ? "1" : "0") + "\n";
@@ -57,9 +57,15 @@ ViewParent::ViewParent() {
   Pump();
 }
 
-ViewParent::~ViewParent() {
-  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-  DestroyWindow(window_);
+ViewParent& ViewParent::Shared() {
+  static ViewParent parent;
+  return parent;
+}
+
+void ViewParent::Clear() {
+  Pump();
+  selections.clear();
+  activations = 0;
 }
 
 void ViewParent::Pump() {
@@ -84,7 +90,8 @@ LRESULT CALLBACK ViewParent::Proc(HWND window, UINT message, WPARAM wParam,
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-ViewFixture::ViewFixture(int width, int height) {
+ViewFixture::ViewFixture(int width, int height) : parent(ViewParent::Shared()) {
+  parent.Clear();
   const RECT rect{10, 10, 10 + width, 10 + height};
   view.Create(parent.Window(), 10001, rect);
   UpdateWindow(view.Handle());
@@ -96,7 +103,7 @@ CPictureCollection& ViewFixture::Open(const std::string& collectionText) {
   return collection;
 }
 
-void ViewFixture::Show(const std::vector<PictureSpec>& pictures, int start) {
+void ViewFixture::Show(const std::vector<TestPicture>& pictures, int start) {
   Open(CollectionText(pictures));
   view.SetCollection(&collection, start, true);
   parent.Pump();

@@ -38,26 +38,29 @@ class CountingLoader final : public ThumbnailLoader {
   PackageThumbnailLoader real_{&members_};
 };
 
-struct PictureSpec {
+struct TestPicture {
   std::string title;
   std::string thumb;  // member name; empty for none
   bool removed = false;
 };
 
 // Pictures with the sample thumbnails in turn, titled "Picture N".
-std::vector<PictureSpec> SamplePictures(int count);
+std::vector<TestPicture> SamplePictures(int count);
 // A collection file's text for the pictures.
-std::string CollectionText(const std::vector<PictureSpec>& pictures);
+std::string CollectionText(const std::vector<TestPicture>& pictures);
 
-// A top-level window that holds the view and records its notifications.
+// A top-level window that holds the views and records their notifications.
+// One serves the whole test program: under Wine, destroying a shown
+// top-level window waits for the X server for seconds.
 class ViewParent {
  public:
-  ViewParent();
-  ~ViewParent();
+  static ViewParent& Shared();
   ViewParent(const ViewParent&) = delete;
   ViewParent& operator=(const ViewParent&) = delete;
 
   HWND Window() const { return window_; }
+  // Forgets what was recorded so far (after handling what still waits).
+  void Clear();
   // Handles what waits for this thread's windows, posted notifications too.
   void Pump();
   // Selection notices (their picture indexes) and double-click requests so far.
@@ -65,6 +68,7 @@ class ViewParent {
   int activations = 0;
 
  private:
+  ViewParent();
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   HWND window_ = nullptr;
 };
@@ -76,7 +80,7 @@ class ViewFixture {
   ViewFixture(int width, int height);
   ThumbnailLoader& Loader() { return loader; }
   CPictureCollection& Open(const std::string& collectionText);
-  void Show(const std::vector<PictureSpec>& pictures, int start = 0);
+  void Show(const std::vector<TestPicture>& pictures, int start = 0);
 
   void Click(UINT downMessage, int index);
   void ClickAt(UINT message, POINT windowPoint);
@@ -89,7 +93,7 @@ class ViewFixture {
   TempFolder folder;
   CPictureCollection collection;
   CountingLoader loader;
-  ViewParent parent;
+  ViewParent& parent;
   CThumbnailView view{loader};
 };
 

@@ -264,16 +264,23 @@ TEST(ThumbnailViewLoadingTest, OnlyCellsInSightAreDecodedUntilTheyArePainted) {
 }
 
 TEST(ThumbnailViewLoadingTest, HitTestingHoldsFarDownALargeCollection) {
-  ViewFixture f(kWidth, kHeight);
-  f.Show(SamplePictures(1200));
+  // Tall rows (the creation layout's two rows of a 600-pixel view) reach
+  // far down with few pictures.
+  ViewFixture f(kWidth, 600);
+  f.Show(SamplePictures(360));
   SendMessageA(f.view.Handle(), WM_VSCROLL, SB_BOTTOM, 0);
   UpdateWindow(f.view.Handle());
   // Far enough that the rows above take more than 32767 pixels.
   ASSERT_GT(f.view.Scroller()->Position() * f.view.Scroller()->LineSize(), 32767);
-  f.Click(WM_LBUTTONDOWN, 1198);
-  EXPECT_EQ(f.view.GetSelection(), 1198);
-  EXPECT_TRUE(f.view.Cell(1198)->IsLoaded());
-  EXPECT_FALSE(f.view.Cell(600)->IsLoaded());
+  f.Click(WM_LBUTTONDOWN, 358);
+  EXPECT_EQ(f.view.GetSelection(), 358);
+  EXPECT_TRUE(f.view.Cell(358)->IsLoaded());
+  EXPECT_FALSE(f.view.Cell(180)->IsLoaded());
+  // What is painted there are the last cells, the selected one among them.
+  Canvas canvas(f.Client().right, f.Client().bottom);
+  f.view.Paint(canvas.Dc(), canvas.Rect());
+  const POINT face{f.view.CellRect(358).left + 3, f.CentreOf(358).y};
+  EXPECT_EQ(canvas.At(face.x, face.y), GetSysColor(COLOR_HIGHLIGHT) & 0xFFFFFF);
 }
 
 }  // namespace
