@@ -111,7 +111,7 @@ for _ in $(seq 1 100); do
 done
 # Past the start-up sound's wait cursor, with the second picture selected.
 sleep 2
-xdotool key Right
+xdotool search --name '^Lumishow Sample Saver$' windowfocus key Right
 sleep 1
 shot "$out/slideshow-viewer.png"
 wineserver -k
