@@ -17,7 +17,7 @@
 #include "slideshow/viewer/ViewerDlg.h"
 #include "slideshow/viewer/ViewerHost.h"
 #include "slideshow/viewer/thumbnails/ThumbnailView.h"
-#include "tests/slideshow/settings/TestFiles.h"
+#include "tests/support/slideshow/TestFiles.h"
 #include "tests/support/Process.h"
 
 namespace lumi {
