@@ -1,13 +1,17 @@
 #include "CommandLine.h"
 
 #include <cstddef>
+#include <set>
 #include <utility>
 
 namespace lumipack {
 
+namespace {
+
 const char kUsage[] =
     "usage: lumipack --engine ENGINE --out OUT.scr FOLDER\n"
     "       lumipack --engine ENGINE --out OUT.scr --photos FOLDER [--title TITLE]\n"
+    "                [SETTINGS...]\n"
     "       lumipack --list FILE.scr\n"
     "       lumipack --help\n"
     "\n"
@@ -21,8 +25,6 @@ const char kUsage[] =
     "ignored; photos that cannot be read are skipped and listed at the end.\n"
     "--list prints the members of a saver, one per line: name, a tab, the size.\n";
 
-namespace {
-
 CommandLine UsageError(std::string error) {
   CommandLine command;
   command.error = std::move(error);
@@ -31,11 +33,14 @@ CommandLine UsageError(std::string error) {
 
 }  // namespace
 
+std::string UsageText() { return std::string(kUsage) + "\n" + kSaverOptionsHelp; }
+
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine command;
   bool listing = false;
   std::string photos;
   std::vector<std::string> positional;
+  std::set<std::string> settingsSeen;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -54,6 +59,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else if (arg == "--list") {
       value = &command.file;
       listing = true;
+    } else if (IsSaverOption(arg)) {
+      if (i + 1 == args.size() || args[i + 1].empty()) return UsageError(arg + " needs a value");
+      std::string error;
+      if (!TakeSaverOption(arg, args[++i], command.saver, settingsSeen, error)) {
+        return UsageError(error);
+      }
+      continue;
     } else if (arg.size() > 1 && arg[0] == '-') {
       return UsageError("unknown option " + arg);
     } else {
@@ -67,7 +79,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
   if (listing) {
     if (!command.engine.empty() || !command.out.empty() || !positional.empty() || !photos.empty() ||
-        !command.title.empty()) {
+        !command.title.empty() || !settingsSeen.empty()) {
       return UsageError("--list takes only the saver to list");
     }
     command.mode = CommandLine::Mode::kList;
@@ -78,11 +90,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   if (command.out.empty()) return UsageError("--out is missing");
   if (!photos.empty()) {
     if (!positional.empty()) return UsageError("--photos takes the place of the package folder");
+    std::string error;
+    if (!CheckSaverOptionsTogether(settingsSeen, command.saver, error)) return UsageError(error);
     command.folder = photos;
     command.mode = CommandLine::Mode::kBuildPhotos;
     return command;
   }
   if (!command.title.empty()) return UsageError("--title goes with --photos");
+  // A prepared folder brings its own settings file.
+  if (!settingsSeen.empty()) return UsageError(*settingsSeen.begin() + " goes with --photos");
   if (positional.empty()) return UsageError("the package folder is missing");
   if (positional.size() > 1) return UsageError("only one package folder can be given");
   command.folder = positional.front();

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "SaverOptions.h"
+
 namespace lumipack {
 
 // What one run of the builder was asked to do.
@@ -16,11 +18,13 @@ struct CommandLine {
   std::string folder;  // kBuild: the complete content; kBuildPhotos: the photos
   std::string title;   // kBuildPhotos; empty for the folder's name
   std::string file;    // kList
+  SaverOptions saver;  // kBuildPhotos
 };
 
 // args excludes the program name.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-extern const char kUsage[];
+// The whole help text, the saver's settings included.
+std::string UsageText();
 
 }  // namespace lumipack

@@ -17,8 +17,8 @@ bool BuildFromPhotos(const CommandLine& command, std::ostream& out, std::ostream
   PhotoReport report;
   const std::string title =
       command.title.empty() ? DefaultTitle(command.folder) : TitleFromCommandLine(command.title);
-  const bool built =
-      BuildPhotoSaver(command.engine, command.out, command.folder, title, progress, report, error);
+  const bool built = BuildPhotoSaver(command.engine, command.out, command.folder, title,
+                                     command.saver, progress, report, error);
   for (const std::string& skipped : report.skipped) err << "lumipack: skipped " << skipped << '\n';
   if (!built) return false;
   out << "lumipack: packed " << report.packed << (report.packed == 1 ? " photo" : " photos")
@@ -46,7 +46,7 @@ int RunLumipack(const std::vector<std::string>& args, std::ostream& out, std::os
       err << "lumipack: " << command.error << " (lumipack --help shows the usage)\n";
       return kExitUsage;
     case CommandLine::Mode::kHelp:
-      out << kUsage;
+      out << UsageText();
       return kExitOk;
     case CommandLine::Mode::kList:
       if (ListPackage(command.file, out, error)) return kExitOk;

@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "AuthorFiles.h"
+#include "SaverOptions.h"
+
 namespace lumipack {
 
 // One photo as the collection file describes it.
@@ -14,9 +17,11 @@ struct PhotoEntry {
   int height = 0;
 };
 
-// The saver's Settings.ini: the title and the slideshow's usual behaviour,
-// with no texts, messages or music of an author.
-std::string PhotoSettingsIni(const std::string& title);
+// The saver's Settings.ini: the title and what the author chose, the messages
+// and the play lists naming the songs' members. Without options it holds the
+// slideshow's usual behaviour and no texts, messages or music.
+std::string PhotoSettingsIni(const std::string& title, const SaverOptions& options = {},
+                             const AuthorFiles& files = {});
 
 // The saver's Pics.cvn: one collection of the photos, numbered from 1 in the
 // order given.

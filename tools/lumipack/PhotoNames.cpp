@@ -1,6 +1,7 @@
 #include "PhotoNames.h"
 
 #include <cstdint>
+#include <string>
 
 namespace lumipack {
 namespace {
@@ -144,6 +145,17 @@ std::string MemberStem(std::string_view fileName) {
     if (stem.size() >= kMaxStem) break;
   }
   return stem.empty() ? "Photo" : stem.substr(0, kMaxStem);
+}
+
+std::string UniqueStem(std::string_view fileName, std::set<std::string>& taken) {
+  const std::string stem = MemberStem(fileName);
+  std::string candidate = stem;
+  for (int n = 2;; ++n) {
+    std::string folded = candidate;
+    for (char& c : folded) c = Fold(c);
+    if (taken.insert(folded).second) return candidate;
+    candidate = stem + "_" + std::to_string(n);
+  }
 }
 
 }  // namespace lumipack

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -33,5 +34,10 @@ std::string AnsiFromUtf8(std::string_view text);
 // kept, every other run of characters one '_', at most 48 characters; "Photo"
 // when nothing is left. Holds no dot, so no drive, folder or ".." can appear.
 std::string MemberStem(std::string_view fileName);
+
+// MemberStem made distinct from the stems in taken, which it joins. The
+// engine finds members ignoring letter case, so stems are kept apart in folded
+// form; a later file whose stem is taken gets "_2", "_3", ...
+std::string UniqueStem(std::string_view fileName, std::set<std::string>& taken);
 
 }  // namespace lumipack

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <set>
 
+#include "AuthorFiles.h"
 #include "FolderMembers.h"
 #include "PhotoContent.h"
 #include "PhotoNames.h"
@@ -66,20 +67,6 @@ bool ReadBytes(const fs::path& path, std::vector<std::uint8_t>& bytes) {
   return in.gcount() == size;
 }
 
-// The engine finds members ignoring letter case, so stems are kept apart in
-// folded form; a later photo whose stem is taken gets "_2", "_3", ...
-std::string UniqueStem(const std::string& fileName, std::set<std::string>& taken) {
-  const std::string stem = MemberStem(fileName);
-  std::string candidate = stem;
-  for (int n = 2;; ++n) {
-    std::string folded = candidate;
-    std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    if (taken.insert(folded).second) return candidate;
-    candidate = stem + "_" + std::to_string(n);
-  }
-}
-
 MemberFile InMemory(std::string name, std::string data) {
   MemberFile member;
   member.name = std::move(name);
@@ -132,10 +119,12 @@ std::string DefaultTitle(const fs::path& folder) {
 }
 
 bool BuildPhotoSaver(const fs::path& engine, const fs::path& out, const fs::path& folder,
-                     const std::string& title, ProgressMeter& progress, PhotoReport& report,
-                     std::string& error) {
+                     const std::string& title, const SaverOptions& options, ProgressMeter& progress,
+                     PhotoReport& report, std::string& error) {
   report = PhotoReport{};
   if (!CheckBuildPaths(engine, out, folder, error)) return false;
+  AuthorFiles authorFiles;
+  if (!LoadAuthorFiles(options, authorFiles, error)) return false;
   std::vector<Candidate> jpegs;
   if (!ListJpegFiles(folder, jpegs, report.ignored, error)) return false;
 
@@ -191,9 +180,11 @@ bool BuildPhotoSaver(const fs::path& engine, const fs::path& out, const fs::path
   }
   std::string saverTitle = zeb::OneLineIniValue(title);
   if (saverTitle.empty()) saverTitle = DefaultTitle(folder);
-  members[0] = InMemory(lumi::settings_file::kMemberName, PhotoSettingsIni(saverTitle));
+  members[0] = InMemory(lumi::settings_file::kMemberName,
+                        PhotoSettingsIni(saverTitle, options, authorFiles));
   members[1] =
       InMemory(lumi::collection_file::kMemberName, PhotoCollectionIni(saverTitle, entries));
+  for (MemberFile& song : authorFiles.songs) members.push_back(std::move(song));
   if (!WriteSaver(engine, out, members, error)) return false;
   report.packed = entries.size();
   return true;

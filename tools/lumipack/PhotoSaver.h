@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "SaverOptions.h"
+
 namespace lumipack {
 
 // Counts photos done on the error stream. On a terminal one line is rewritten
@@ -33,14 +35,17 @@ struct PhotoReport {
 };
 
 // Builds a saver from a folder of JPEG photos: the collection file with a
-// title per photo from its file name, a settings file with the given title,
-// and a thumbnail per photo, all made in memory, so the folder is only read.
+// title per photo from its file name, a settings file with the given title
+// and the author's options, and a thumbnail per photo, all made in memory, so
+// the folder is only read; the songs the options name follow the photos.
 // Photos that cannot be read or decoded are left out and listed in the
 // report. The title is ANSI text. False with a one-line reason when no saver
-// was written, including when not one photo could be used.
+// was written, including when not one photo could be used or a file the
+// options name is unfit; those files are checked before any photo is read.
 bool BuildPhotoSaver(const std::filesystem::path& engine, const std::filesystem::path& out,
                      const std::filesystem::path& folder, const std::string& title,
-                     ProgressMeter& progress, PhotoReport& report, std::string& error);
+                     const SaverOptions& options, ProgressMeter& progress, PhotoReport& report,
+                     std::string& error);
 
 // The --title argument as ANSI text: host consoles pass UTF-8.
 std::string TitleFromCommandLine(const std::string& argument);

@@ -20,8 +20,6 @@ constexpr char kStatus[] = "Status";
 constexpr char kEffects[] = "Effects";
 namespace pkg = settings_file;
 
-constexpr int kMinImageDelay = 5;
-constexpr int kMaxImageDelay = 300;
 constexpr char kDefaultTitle[] = "Lumishow Screen Saver";
 constexpr char kDefaultHyperlink[] = "http://www.corvane.example/";
 constexpr char kDefaultCopyright[] = "Copyright (c) Corvane. All rights reserved.";
@@ -42,10 +40,13 @@ void CSaverSettings::SetPackageSettingsFile(const std::string& path, PackageFile
 }
 
 int CSaverSettings::GetImageDelay() const {
-  return user_.GetIntClamped(kGeneral, "ImageDelay", 15, kMinImageDelay, kMaxImageDelay);
+  return user_.GetIntClamped(
+      kGeneral, "ImageDelay",
+      package_.GetInt(pkg::kGeneralSection, pkg::kImageDelay, pkg::kDefaultImageDelay),
+      pkg::kMinImageDelay, pkg::kMaxImageDelay);
 }
 void CSaverSettings::SetImageDelay(int seconds) {
-  user_.PutIntClamped(kGeneral, "ImageDelay", seconds, kMinImageDelay, kMaxImageDelay);
+  user_.PutIntClamped(kGeneral, "ImageDelay", seconds, pkg::kMinImageDelay, pkg::kMaxImageDelay);
 }
 
 bool CSaverSettings::GetRandom() const {
@@ -63,7 +64,10 @@ void CSaverSettings::SetLumishowIsScreenSaver(bool on) {
   if (install_) install_(on);
 }
 
-bool CSaverSettings::GetBlackWhite() const { return user_.GetFlag(kGeneral, "BlackWhite", false); }
+bool CSaverSettings::GetBlackWhite() const {
+  return user_.GetFlag(kGeneral, "BlackWhite",
+                       package_.GetFlag(pkg::kGeneralSection, pkg::kBlackWhite, false));
+}
 void CSaverSettings::SetBlackWhite(bool on) { user_.PutFlag(kGeneral, "BlackWhite", on); }
 
 bool CSaverSettings::GetTitles() const {
@@ -193,7 +197,10 @@ bool CSaverSettings::LoadNextPicture(CPictureInfo& picture,
   return collections.GetAt(index)->LoadPicture(picture, nextImage - 1);
 }
 
-int CSaverSettings::GetEffectSpeed() const { return user_.GetInt(kEffects, "EffectSpeed", 1); }
+int CSaverSettings::GetEffectSpeed() const {
+  return user_.GetInt(kEffects, "EffectSpeed",
+                      package_.GetInt(pkg::kGeneralSection, pkg::kEffectSpeed, 1));
+}
 void CSaverSettings::SetEffectSpeed(int speed) { user_.PutInt(kEffects, "EffectSpeed", speed); }
 
 bool CSaverSettings::IsEffectEnabled(const std::string& effectName) const {

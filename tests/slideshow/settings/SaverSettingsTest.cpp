@@ -94,6 +94,24 @@ TEST_F(SaverSettingsTest, PackageKeysPresetWhatTheUserHasNotChosen) {
   }
 }
 
+TEST_F(SaverSettingsTest, AuthorPresetsOfDelayBlackAndWhiteAndSpeedGiveWayToTheUser) {
+  const char* const preset = "[General_Settings]\nImage_Delay=40\nBlack_White=1\nEffect_Speed=3\n";
+  CSaverSettings& byAuthor = Store("", preset);
+  EXPECT_EQ(byAuthor.GetImageDelay(), 40);
+  EXPECT_TRUE(byAuthor.GetBlackWhite());
+  EXPECT_EQ(byAuthor.GetEffectSpeed(), 3);
+
+  CSaverSettings& byUser =
+      Store("[General]\nImageDelay=20\nBlackWhite=0\n[Effects]\nEffectSpeed=2\n", preset);
+  EXPECT_EQ(byUser.GetImageDelay(), 20);
+  EXPECT_FALSE(byUser.GetBlackWhite());
+  EXPECT_EQ(byUser.GetEffectSpeed(), 2);
+
+  // A preset beyond the limits is held to them like the user's own value.
+  EXPECT_EQ(Store("", "[General_Settings]\nImage_Delay=1\n").GetImageDelay(), 5);
+  EXPECT_EQ(Store("", "[General_Settings]\nImage_Delay=999\n").GetImageDelay(), 300);
+}
+
 TEST_F(SaverSettingsTest, AuthorTextsOfThePackage) {
   package_.Add("About.htm", "<p>about</p>");
   CSaverSettings& s = Store("",
