@@ -45,7 +45,7 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
   commandLine_ = ArgumentsOf(commandLine);
   package_.SetReporter([this](const std::string& text) { ShowMessage(text); });
   GetSaverSettings().SetSystemSaverInstaller(
-      [](bool on) { CDesktopSettings(GetSaverSettings()).InstallAsSystemSaver(on); });
+      [](bool on) { GetDesktopSettings().InstallAsSystemSaver(on); });
   GetSaverSettings().SetSoundStopper([] { CSoundPlayer::GetPlayer().Stop(); });
   CSoundPlayer::GetPlayer().SetMainWindowSource([this] { return mainWindow_; });
 
@@ -74,7 +74,7 @@ bool CEngineApp::InitInstance(HINSTANCE instance, const std::string& commandLine
   if (FindWindowA(nullptr, savedTitle.c_str()) && !switches.saver) return false;
 
   if (switches.configure) {
-    CDesktopSettings(GetSaverSettings()).InstallAsSystemSaver(true);
+    GetDesktopSettings().InstallAsSystemSaver(true);
     frontEnd.RunViewer(instance, title_);
     return false;
   }
