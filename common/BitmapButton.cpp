@@ -16,6 +16,10 @@ constexpr const char* kNextProperty = "Zeb.BitmapButton.Next";
 // Space between the frame and the content, and between bitmap and caption.
 constexpr int kInset = 4;
 constexpr int kGap = 4;
+// The 16-colour button bitmaps are painted on the classic light grey; that
+// grey takes the button's own face colour, which is lighter on current
+// systems, so no grey square shows around the picture.
+constexpr COLORREF kBitmapBackground = RGB(192, 192, 192);
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
@@ -96,7 +100,8 @@ void BitmapButton::Draw(HDC dc, const RECT& area, const Face& face) {
     } else {
       MemoryDcGuard source(dc);
       if (source.Select(face.bitmap))
-        BitBlt(dc, x, y, size.cx, size.cy, source.Get(), 0, 0, SRCCOPY);
+        TransparentBlt(dc, x, y, size.cx, size.cy, source.Get(), 0, 0, size.cx, size.cy,
+                       kBitmapBackground);
     }
     textLeft = x + size.cx + kGap;
   }

@@ -117,6 +117,34 @@ TEST_F(BitmapButtonTest, ShowsTheBitmapAtTheLeftAndTheCaptionBesideIt) {
   EXPECT_TRUE(Draw(MakeFace(""))->FindDark(Inside(*picture)).Empty());
 }
 
+TEST_F(BitmapButtonTest, TheBitmapsLightGreyTakesTheButtonFace) {
+  // 16 x 16: the left half the classic light grey, the right half red.
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = 16;
+  info.bmiHeader.biHeight = -16;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  zeb::GdiObjectGuard bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ASSERT_TRUE(bitmap);
+  auto* pixels = static_cast<DWORD*>(bits);
+  for (int i = 0; i < 16 * 16; ++i) pixels[i] = (i % 16) < 8 ? 0xC0C0C0 : 0xFF0000;
+  GdiFlush();
+
+  zeb::BitmapButton::Face face;
+  face.bitmap = static_cast<HBITMAP>(bitmap.Get());
+  const auto picture = Draw(face);
+  const Box red = picture->Find(kRed);
+  ASSERT_FALSE(red.Empty());
+  EXPECT_EQ(red.right - red.left + 1, 8);
+  const COLORREF faceColour = GetSysColor(COLOR_BTNFACE) & 0xFFFFFF;
+  for (int x = red.left - 8; x < red.left; ++x) {
+    EXPECT_EQ(picture->At(x, red.top + 8), faceColour) << x;
+  }
+}
+
 TEST_F(BitmapButtonTest, PressedLookMovesBitmapAndCaptionOnePixel) {
   const auto up = Draw(MakeFace("Go"));
   auto face = MakeFace("Go");
