@@ -45,7 +45,7 @@ const ControlSpec kControls[] = {
     {TRACKBAR_CLASSA, "", TBS_HORZ | TBS_TOP | TBS_AUTOTICKS | WS_TABSTOP, kTrackBar1,
      {4, 22, 298, 52}, false},
     {"STATIC", "Animation Speed", SS_CENTER | SS_NOPREFIX, kLabel1, {4, 54, 298, 68}, false},
-    {"BUTTON", "Play Sound", BS_AUTOCHECKBOX | WS_TABSTOP, kCheckBox1, {20, 80, 146, 98}, false},
+    {"BUTTON", "Play Sound", BS_AUTOCHECKBOX | WS_TABSTOP, kCheckBox1, {14, 80, 146, 98}, false},
     {"BUTTON", "Play Start Track", BS_AUTOCHECKBOX | WS_TABSTOP, kCheckBox2,
      {160, 80, 292, 98}, false},
     {TRACKBAR_CLASSA, "", TBS_HORZ | TBS_BOTH | TBS_AUTOTICKS | WS_TABSTOP, kTrackSndVol,
@@ -58,7 +58,7 @@ const ControlSpec kControls[] = {
     {"BUTTON", "CANCEL", BS_PUSHBUTTON | WS_TABSTOP, kCancelButt, {208, 230, 288, 256}, false},
 };
 // clang-format on
-constexpr RECT kAboutPlace{234, 170, 234 + kAboutWidth, 170 + kAboutHeight};
+constexpr RECT kAboutPlace{228, 170, 228 + kAboutWidth, 170 + kAboutHeight};
 
 void SetRange(HWND bar, int low, int high, int tickEvery) {
   SendMessageA(bar, TBM_SETRANGEMIN, FALSE, low);
