@@ -40,13 +40,6 @@ LRESULT PendingForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   return Form::HandleMessage(msg, wParam, lParam);
 }
 
-TForm2::TForm2()
-    : PendingForm("Gulpleaf Saver",
-                  "Gulpleaf Saver configuration.\r\n\r\nThis window will become the settings "
-                  "dialog: animation speed, effect sounds, start track and volume, with a test "
-                  "run of the saver. It is not built yet; close it to leave.",
-                  302, 270) {}
-
 TForm3::TForm3()
     : PendingForm("Zeb's Gulpleaf Screen Saver Setup",
                   "Gulpleaf Saver setup.\r\n\r\nThis window will become the setup wizard that "

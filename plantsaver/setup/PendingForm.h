@@ -22,12 +22,6 @@ class PendingForm : public zeb::Form {
   int clientWidth_, clientHeight_;
 };
 
-// TForm2: the configuration form (animation speed, sounds, volume, test run).
-class TForm2 final : public PendingForm {
- public:
-  TForm2();
-};
-
 // TForm3: the setup wizard that installs the saver.
 class TForm3 final : public PendingForm {
  public:

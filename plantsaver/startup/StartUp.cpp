@@ -4,7 +4,10 @@
 #include <memory>
 
 #include "common/Application.h"
+#include "plantsaver/animation/GdiScene.h"
+#include "plantsaver/setup/ConfigForm.h"
 #include "plantsaver/setup/PendingForm.h"
+#include "plantsaver/setup/VolumeDevice.h"
 #include "plantsaver/startup/PasswordServices.h"
 #include "plantsaver/startup/Preview.h"
 #include "plantsaver/startup/SaverForm.h"
@@ -30,12 +33,16 @@ void RunForms(HINSTANCE instance) {
   zeb::Application& app = zeb::Application::Instance();
   app.Initialize(instance);
   app.SetTitle(kTitle);
+  // The saver form object exists first so that the configuration form can
+  // hold it for TEST; its window is made second, after the configuration form's.
+  TForm1 saver;
+  WaveSounds sounds(instance);
+  WaveOutVolume volume;
   std::unique_ptr<TForm2> config;
   if (processValues.Letter() != 'S') {
-    config = std::make_unique<TForm2>();
+    config = std::make_unique<TForm2>(ConfigFormLinks{sounds, volume, &saver, startForeground});
     if (!config->CreateForm()) return;
   }
-  TForm1 saver;
   if (!saver.CreateForm(instance)) return;
   if (config) {
     config->Show();
@@ -59,7 +66,8 @@ int RunPlantSaver(HINSTANCE instance, const std::string& programPath,
     }
     processValues = ParseArguments(SplitArguments(commandLine));
     if (processValues.rememberForeground) startForeground = GetForegroundWindow();
-    HWND argumentWindow = reinterpret_cast<HWND>(static_cast<UINT_PTR>(processValues.argumentWindow));
+    HWND argumentWindow =
+        reinterpret_cast<HWND>(static_cast<UINT_PTR>(processValues.argumentWindow));
     switch (processValues.Letter()) {
       case 'A':
         if (argumentWindow) ChangeSaverPassword(argumentWindow);
