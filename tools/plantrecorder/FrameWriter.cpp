@@ -1,28 +1,17 @@
 #include "tools/plantrecorder/FrameWriter.h"
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace gulpleaf::recording {
-
-namespace {
-
-// 8-bit rows are padded to whole 32-bit words.
-int RowBytes(int width) { return (width + 3) & ~3; }
-
-struct PaletteInfo {
-  BITMAPINFOHEADER header;
-  RGBQUAD colours[256];
-};
-
-}  // namespace
 
 FrameWriter::FrameWriter(HINSTANCE module, const char* colourSheet, int sceneWidth, int sceneHeight)
     : sceneWidth_(sceneWidth),
       sceneHeight_(sceneHeight),
       width_(sceneWidth / 2),
       height_(sceneHeight / 2),
+      rowBytes_((sceneWidth / 2 + 3) & ~3),  // 8-bit rows are padded to whole 32-bit words
+      picture_(static_cast<std::size_t>(rowBytes_) * static_cast<std::size_t>(height_)),
       dc_(nullptr) {
   {
     // Loaded as a section, the sheet keeps its colour table; as a device
@@ -33,44 +22,74 @@ FrameWriter::FrameWriter(HINSTANCE module, const char* colourSheet, int sceneWid
     if (!sheet || !sheetDc || !sheetDc.Select(sheet.Get())) return;
     if (GetDIBColorTable(sheetDc.Get(), 0, 256, colours_) == 0) return;
   }
-  PaletteInfo info{};
-  info.header.biSize = sizeof info.header;
-  info.header.biWidth = width_;
-  info.header.biHeight = height_;  // bottom-up, as a BMP file keeps its rows
-  info.header.biPlanes = 1;
-  info.header.biBitCount = 8;
-  info.header.biCompression = BI_RGB;
-  info.header.biClrUsed = 256;
-  std::memcpy(info.colours, colours_, sizeof colours_);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = sceneWidth;
+  info.bmiHeader.biHeight = -sceneHeight;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  picture_.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                  &bits, nullptr, 0));
-  if (!picture_ || !dc_ || !dc_.Select(picture_.Get())) return;
-  font_.Reset(CreateFontA(-15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+  copy_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!copy_ || !dc_ || !dc_.Select(copy_.Get())) return;
+  // Drawn at twice the size: the shrinking smooths its edges.
+  font_.Reset(CreateFontA(-30, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
                           DEFAULT_PITCH | FF_SWISS, "Arial"));
   if (font_) dc_.Select(font_.Get());
-  // Averaging keeps thin lines that dropping every other pixel would lose;
-  // the averages land on the nearest of the sheets' colours.
-  SetStretchBltMode(dc_.Get(), HALFTONE);
-  SetBrushOrgEx(dc_.Get(), 0, 0, nullptr);
-  bits_ = bits;
+  full_ = static_cast<const std::uint32_t*>(bits);
 }
 
 void FrameWriter::Take(HDC scene, const std::string& caption) {
-  StretchBlt(dc_.Get(), 0, 0, width_, height_, scene, 0, 0, sceneWidth_, sceneHeight_, SRCCOPY);
+  BitBlt(dc_.Get(), 0, 0, sceneWidth_, sceneHeight_, scene, 0, 0, SRCCOPY);
   if (!caption.empty()) {
     SetBkMode(dc_.Get(), OPAQUE);
     SetBkColor(dc_.Get(), RGB(0, 0, 0));
     SetTextColor(dc_.Get(), RGB(255, 255, 255));
-    TextOutA(dc_.Get(), 6, 4, caption.c_str(), static_cast<int>(caption.size()));
+    TextOutA(dc_.Get(), 12, 8, caption.c_str(), static_cast<int>(caption.size()));
   }
   GdiFlush();  // the bits are read directly
+  Shrink();
+}
+
+void FrameWriter::Shrink() {
+  for (int y = 0; y < height_; ++y) {
+    const std::uint32_t* top = full_ + static_cast<std::size_t>(2 * y) * sceneWidth_;
+    const std::uint32_t* bottom = top + sceneWidth_;
+    std::uint8_t* row = &picture_[static_cast<std::size_t>(height_ - 1 - y) * rowBytes_];
+    for (int x = 0; x < width_; ++x) {
+      unsigned r = 0, g = 0, b = 0;
+      for (std::uint32_t p : {top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]}) {
+        r += (p >> 16) & 0xFF;
+        g += (p >> 8) & 0xFF;
+        b += p & 0xFF;
+      }
+      row[x] = Nearest((r + 2) / 4, (g + 2) / 4, (b + 2) / 4);
+    }
+  }
+}
+
+std::uint8_t FrameWriter::Nearest(unsigned r, unsigned g, unsigned b) {
+  const std::uint32_t key = (r << 16) | (g << 8) | b;
+  if (auto found = nearest_.find(key); found != nearest_.end()) return found->second;
+  std::uint8_t best = 0;
+  int bestDistance = 1 << 30;
+  for (int i = 0; i < 256; ++i) {
+    const int dr = int(r) - colours_[i].rgbRed, dg = int(g) - colours_[i].rgbGreen,
+              db = int(b) - colours_[i].rgbBlue;
+    const int distance = 2 * dr * dr + 4 * dg * dg + 3 * db * db;  // the eye weighs green most
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = static_cast<std::uint8_t>(i);
+    }
+  }
+  nearest_.emplace(key, best);
+  return best;
 }
 
 bool FrameWriter::Save(const std::string& path) const {
-  if (!bits_) return false;
-  const DWORD imageBytes = static_cast<DWORD>(RowBytes(width_)) * static_cast<DWORD>(height_);
+  if (!full_) return false;
+  const DWORD imageBytes = static_cast<DWORD>(picture_.size());
   BITMAPFILEHEADER file{};
   BITMAPINFOHEADER info{};
   file.bfType = 0x4D42;  // "BM"
@@ -78,7 +97,7 @@ bool FrameWriter::Save(const std::string& path) const {
   file.bfSize = file.bfOffBits + imageBytes;
   info.biSize = sizeof info;
   info.biWidth = width_;
-  info.biHeight = height_;
+  info.biHeight = height_;  // bottom-up
   info.biPlanes = 1;
   info.biBitCount = 8;
   info.biCompression = BI_RGB;
@@ -89,7 +108,7 @@ bool FrameWriter::Save(const std::string& path) const {
   bool ok = std::fwrite(&file, sizeof file, 1, out.get()) == 1 &&
             std::fwrite(&info, sizeof info, 1, out.get()) == 1 &&
             std::fwrite(colours_, sizeof colours_, 1, out.get()) == 1 &&
-            std::fwrite(bits_, imageBytes, 1, out.get()) == 1;
+            std::fwrite(picture_.data(), imageBytes, 1, out.get()) == 1;
   // A full disk shows only when the buffered rest is written out.
   return std::fclose(out.release()) == 0 && ok;
 }

@@ -1,10 +1,13 @@
 #pragma once
-// Turns the scene's back buffer into the recording's pictures: half size,
-// in the sprite sheets' own 256 colours, a caption on fast-forwarded ones,
-// each written as an 8-bit BMP file.
+// Turns the scene's back buffer into the recording's pictures: half size
+// (each pixel the average of four), in the sprite sheets' own 256 colours, a
+// caption on fast-forwarded ones, each written as an 8-bit BMP file.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "common/GdiGuards.h"
 
@@ -17,21 +20,26 @@ class FrameWriter {
   FrameWriter(const FrameWriter&) = delete;
   FrameWriter& operator=(const FrameWriter&) = delete;
 
-  bool Valid() const { return bits_ != nullptr; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  // Shrinks the scene into the picture; a non-empty caption goes top left.
+  bool Valid() const { return full_ != nullptr; }
+  // Copies the scene, captions it (when the caption is not empty, top left)
+  // and shrinks it into the picture.
   void Take(HDC scene, const std::string& caption);
   bool Save(const std::string& path) const;
 
  private:
+  void Shrink();
+  std::uint8_t Nearest(unsigned r, unsigned g, unsigned b);
+
   int sceneWidth_, sceneHeight_;
-  int width_, height_;
+  int width_, height_, rowBytes_;
   RGBQUAD colours_[256]{};
-  void* bits_ = nullptr;
-  // In this order: the context deselects the font and the picture first.
+  const std::uint32_t* full_ = nullptr;  // the scene's copy, top-down 0x00RRGGBB
+  std::vector<std::uint8_t> picture_;    // bottom-up palette indices, as a BMP file keeps them
+  // The averages of the sheets' colours are few; each is looked up once.
+  std::unordered_map<std::uint32_t, std::uint8_t> nearest_;
+  // In this order: the context deselects the font and the copy first.
   zeb::OwnedFont font_;
-  zeb::GdiObjectGuard picture_;
+  zeb::GdiObjectGuard copy_;
   zeb::MemoryDcGuard dc_;
 };
 

@@ -129,22 +129,5 @@ TEST(Recording, StopsAtTheTickLimitWithTheEventsNotYetSeen) {
   EXPECT_GT(frames, 0);
 }
 
-TEST(Recording, LogLineNamesTheFramePaceAndActorStates) {
-  RecordedScene scene;
-  scene.can.state = TKanne::Pour;
-  scene.plant.state = TPflanz::Sink;
-  scene.plant.scared = true;
-  scene.fly.state = TFly::Wander;
-  scene.fly.bigFlyActive = true;
-  const KeptFrame frame{7, 1234, Moment::Frightening, PaceOf(Moment::Frightening)};
-  EXPECT_EQ(LogLine(frame, scene.can, scene.plant, scene.fly),
-            "frame 7 tick 1234 x1 frightening can=Pour plant=Sink fly=Wander bigfly=yes scared");
-  const KeptFrame waiting{8, 1300, Moment::Waiting, PaceOf(Moment::Waiting)};
-  scene.plant.state = 42;  // no state of the plant's
-  scene.plant.scared = false;
-  EXPECT_EQ(LogLine(waiting, scene.can, scene.plant, scene.fly),
-            "frame 8 tick 1300 x16 waiting can=Pour plant=? fly=Wander bigfly=yes");
-}
-
 }  // namespace
 }  // namespace gulpleaf::recording
