@@ -21,6 +21,8 @@ packages=(cmake ninja-build g++ g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   googletest libstb-dev wine wine32:i386 xvfb xauth xdotool x11-apps imagemagick)
 # The imaging benchmark's reference program and the pictures it is run on.
 packages+=(pkg-config libjpeg62-turbo-dev libjpeg-turbo-progs libmagickcore-6.q16-dev)
+# Puts the run command's recording of the plant scene together into one small GIF.
+packages+=(gifsicle)
 
 # Pauses between tries of `apt-get update`; tests may shorten them.
 update_pauses=(${ZEB_DEPS_UPDATE_PAUSES:-10 30})

@@ -13,6 +13,7 @@ bash "$root/scripts/build.sh" || { echo "build failed"; exit 1; }
 source "$root/scripts/wine-env.sh"
 scr="$root/build/win32/plantsaver/gulpleafSaver.scr"
 host="$root/build/win32/tools/previewhost/previewhost.exe"
+recorder="$root/build/win32/tools/plantrecorder/plantrecorder.exe"
 sample="$root/build/win32/slideshow/LumishowSample.scr"
 what=${1:-plant}
 
@@ -37,7 +38,7 @@ fi
 
 out="$root/out"
 mkdir -p "$out"
-rm -f "$out"/*.png "$out"/*.gif
+rm -f "$out"/*.png "$out"/*.gif "$out"/*.log
 zeb_start_xvfb 1024x768x24 || exit 1
 trap zeb_stop_all EXIT
 zeb_start_wine
@@ -63,13 +64,9 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 sleep 1.5
-capture 1000 1220 0.04
-convert "xwd:$frames/1000.xwd" "$out/saver.png"
-convert "xwd:$frames/1220.xwd" "$out/saver-later.png"
-# Every other frame at half size keeps the animation within ImageMagick's memory limits.
-for f in "$frames"/*[02468].xwd; do convert "xwd:$f" -scale 50% "${f%.xwd}.png"; done
-convert -delay 14 -loop 0 "$frames"/*.png -layers Optimize "$out/saver.gif"
-rm -rf "$frames"
+shot "$out/saver.png"
+sleep 15
+shot "$out/saver-later.png"
 xdotool mousemove_relative -- 50 0
 sleep 0.3
 xdotool mousemove_relative -- 5 5
@@ -78,6 +75,24 @@ if kill -0 "$saver" 2>/dev/null; then
   echo "the saver did not end on mouse movement" >&2
   kill "$saver"
 fi
+
+# The whole plant scene, recorded off-screen by the saver's own frame step
+# with a fixed chance sequence: the can pours, the plant eats a fly, the big
+# fly frightens it. The waits between are fast-forwarded, and those pictures
+# say by how much.
+rm -rf "$frames"
+mkdir -p "$frames"
+if wine "$recorder" "$(winepath -w "$frames")" >/dev/null; then
+  mogrify -format gif "$frames"/*.bmp
+  delays=()
+  while read -r delay picture; do delays+=(-d "$delay" "$frames/${picture%.bmp}.gif"); done \
+    <"$frames/frames.txt"
+  gifsicle --no-warnings --loop -O3 --colors 128 "${delays[@]}" >"$out/saver.gif"
+  cp "$frames/scene.log" "$out/saver-scene.log"
+else
+  echo "the plant scene recorder failed; no out/saver.gif" >&2
+fi
+rm -rf "$frames"
 
 wine "$host" 6 >/dev/null 2>&1 &
 hostpid=$!
@@ -119,4 +134,5 @@ sleep 1
 shot "$out/slideshow-viewer.png"
 wineserver -k
 echo "Sample slideshow saver: $out/slideshow-saver.png, slideshow-later.png, slideshow-third.png (/s), $out/slideshow-effect.gif (a change of pictures by an effect; half size) and $out/slideshow-viewer.png (/c)"
-echo "Screenshots: $out/saver.png and $out/saver-later.png (full-screen saver), $out/saver.gif (about 20 s of it: the fly crossing; half size), $out/preview.png (preview)"
+echo "Screenshots: $out/saver.png and $out/saver-later.png (full-screen saver), $out/preview.png (preview)"
+echo "Recording: $out/saver.gif (half size: the can pours, the plant eats a fly and the big fly frightens it; fast-forwarded x2 to x16 between events, as its captions say), $out/saver-scene.log (the actors' states per picture)"
