@@ -47,11 +47,4 @@ TForm2::TForm2()
                   "run of the saver. It is not built yet; close it to leave.",
                   302, 270) {}
 
-TForm3::TForm3()
-    : PendingForm("Zeb's Gulpleaf Screen Saver Setup",
-                  "Gulpleaf Saver setup.\r\n\r\nThis window will become the setup wizard that "
-                  "installs the saver as gulpleafSaver.scr, adds it to the Start menu and makes "
-                  "it the active screen saver. It is not built yet; close it to leave.",
-                  379, 267) {}
-
 }  // namespace gulpleaf

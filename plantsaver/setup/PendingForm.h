@@ -28,10 +28,4 @@ class TForm2 final : public PendingForm {
   TForm2();
 };
 
-// TForm3: the setup wizard that installs the saver.
-class TForm3 final : public PendingForm {
- public:
-  TForm3();
-};
-
 }  // namespace gulpleaf

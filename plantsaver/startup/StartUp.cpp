@@ -5,6 +5,7 @@
 
 #include "common/Application.h"
 #include "plantsaver/setup/PendingForm.h"
+#include "plantsaver/setup/SetupWizard.h"
 #include "plantsaver/startup/PasswordServices.h"
 #include "plantsaver/startup/Preview.h"
 #include "plantsaver/startup/SaverForm.h"
