@@ -45,10 +45,8 @@ std::string SetupWelcomeText() {
       " programs you have running. Click Netxt to",
       " continue with the Setup program.",
       "",
-      " This screen saver is free. You may copy it and",
-      " give it away unchanged, but you may not sell it.",
-      " It comes as it is, without any warranty; you",
-      " install and use it at your own risk.",
+      " Free to copy and to give away unchanged. It comes",
+      " without any warranty: you use it at your own risk.",
   };
   std::string text;
   for (const char* line : kLines) {
