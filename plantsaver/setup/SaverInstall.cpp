@@ -52,7 +52,7 @@ void SaverInstall::AddStartMenuEntries(const std::string& destination,
   system_.OpenFolder(folder);
   advance_(1);
 
-  ShortcutSpec configure;
+  ShortcutLink configure;
   configure.linkPath = folder + "\\configure " + kSaverFolder + ".lnk";
   configure.target = kDisplaySettingsProgram;
   configure.arguments = DisplaySettingsArguments(saverFile);
@@ -62,7 +62,7 @@ void SaverInstall::AddStartMenuEntries(const std::string& destination,
   if (!system_.CreateShortcut(configure)) Tell("Error creating link !", "error");
   advance_(1);
 
-  ShortcutSpec test;
+  ShortcutLink test;
   test.linkPath = folder + "\\test " + kSaverFolder + ".lnk";
   test.target = saverFile;
   test.workingDirectory = destination;

@@ -12,7 +12,7 @@ namespace gulpleaf {
 
 // One Start-menu shortcut. Empty arguments or icon mean "not set"; the icon
 // always uses index 0.
-struct ShortcutSpec {
+struct ShortcutLink {
   std::string linkPath;  // full path of the .lnk file
   std::string target;
   std::string arguments;
@@ -36,7 +36,7 @@ class SetupSystem {
   virtual bool EnsureFolder(const std::string& path) = 0;
   // Opens the folder in a shell window, so the user sees the new shortcuts.
   virtual void OpenFolder(const std::string& path) = 0;
-  virtual bool CreateShortcut(const ShortcutSpec& shortcut) = 0;
+  virtual bool CreateShortcut(const ShortcutLink& shortcut) = 0;
   // The 8.3 form of an existing file's path; empty when it cannot be had.
   virtual std::string ShortPath(const std::string& path) = 0;
   virtual void WriteSystemIni(const std::string& section, const std::string& key,

@@ -49,7 +49,7 @@ std::wstring WidePath(const std::string& path) {
   return wide;
 }
 
-bool CreateShellShortcut(const ShortcutSpec& shortcut) {
+bool CreateShellShortcut(const ShortcutLink& shortcut) {
   ComScope com;
   ComRef<IShellLinkA> link;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,

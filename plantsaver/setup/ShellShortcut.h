@@ -8,7 +8,7 @@ namespace gulpleaf {
 
 // Saves the shortcut. True when the link object was made and saved; the
 // individual settings are taken as the shell accepts them.
-bool CreateShellShortcut(const ShortcutSpec& shortcut);
+bool CreateShellShortcut(const ShortcutLink& shortcut);
 
 // The ANSI path as the UTF-16 text that IPersistFile wants; empty when it
 // cannot be converted.

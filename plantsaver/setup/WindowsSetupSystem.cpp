@@ -72,7 +72,7 @@ void WindowsSetupSystem::OpenFolder(const std::string& path) {
   ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-bool WindowsSetupSystem::CreateShortcut(const ShortcutSpec& shortcut) {
+bool WindowsSetupSystem::CreateShortcut(const ShortcutLink& shortcut) {
   return CreateShellShortcut(shortcut);
 }
 

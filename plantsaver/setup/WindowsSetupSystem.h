@@ -13,7 +13,7 @@ class WindowsSetupSystem final : public SetupSystem {
   std::string ProgramsFolder() override;
   bool EnsureFolder(const std::string& path) override;
   void OpenFolder(const std::string& path) override;
-  bool CreateShortcut(const ShortcutSpec& shortcut) override;
+  bool CreateShortcut(const ShortcutLink& shortcut) override;
   std::string ShortPath(const std::string& path) override;
   void WriteSystemIni(const std::string& section, const std::string& key,
                       const std::string& value) override;

@@ -46,7 +46,7 @@ class RecordingSystem final : public SetupSystem {
     return failingFolders.count(path) == 0;
   }
   void OpenFolder(const std::string& path) override { Log("open " + path); }
-  bool CreateShortcut(const ShortcutSpec& s) override {
+  bool CreateShortcut(const ShortcutLink& s) override {
     Log("link " + s.linkPath);
     shortcuts.push_back(s);
     return failingLinks.count(s.linkPath) == 0;
@@ -96,7 +96,7 @@ class RecordingSystem final : public SetupSystem {
   std::vector<std::string> log;
   std::vector<int> progressAt;  // the bar's position when each event happened
   std::vector<ShownMessage> messages;
-  std::vector<ShortcutSpec> shortcuts;
+  std::vector<ShortcutLink> shortcuts;
   HWND progress = nullptr;
 };
 
@@ -243,12 +243,12 @@ TEST_F(SetupWizardTest, SetupCopiesLinksAndActivatesInOrderThenShowsTheFinishPag
   EXPECT_TRUE(system.messages.empty());
 
   ASSERT_EQ(system.shortcuts.size(), 2u);
-  const ShortcutSpec& configure = system.shortcuts[0];
+  const ShortcutLink& configure = system.shortcuts[0];
   EXPECT_EQ(configure.target, "rundll32.exe");
   EXPECT_EQ(configure.arguments, "desk.cpl,InstallScreenSaver " + saver);
   EXPECT_EQ(configure.iconFile, saver);
   EXPECT_EQ(configure.workingDirectory, "");
-  const ShortcutSpec& test = system.shortcuts[1];
+  const ShortcutLink& test = system.shortcuts[1];
   EXPECT_EQ(test.target, saver);
   EXPECT_EQ(test.arguments, "");
   EXPECT_EQ(test.iconFile, "");
