@@ -6,7 +6,9 @@ zeb_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="$zeb_root/build/wineprefix"
 export WINEARCH=win32
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# Without the menu builder, shortcuts that programs save into the prefix's
+# Start menu stay there instead of reaching the desktop's own menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 zeb_xvfb_pid=""
 
 # Starts Xvfb on the first free display from :91 on, with the given screen size.

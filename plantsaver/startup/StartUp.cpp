@@ -6,7 +6,7 @@
 #include "common/Application.h"
 #include "plantsaver/animation/GdiScene.h"
 #include "plantsaver/setup/ConfigForm.h"
-#include "plantsaver/setup/PendingForm.h"
+#include "plantsaver/setup/SetupWizard.h"
 #include "plantsaver/setup/VolumeDevice.h"
 #include "plantsaver/startup/PasswordServices.h"
 #include "plantsaver/startup/Preview.h"

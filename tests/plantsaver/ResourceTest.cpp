@@ -116,6 +116,45 @@ TEST_F(ResourceTest, PreviewPictureHoldsFourFrames) {
       << "the program's first icon";
 }
 
+TEST_F(ResourceTest, SetupLogoIsAPictureOfItsSize) {
+  DWORD size = 0;
+  Dib dib(program.Resource(MAKEINTRESOURCEA(2), "SetupLogo", &size));
+  ASSERT_NE(dib.header, nullptr);
+  EXPECT_EQ(dib.width, 98);
+  EXPECT_EQ(dib.height, 90);
+  EXPECT_EQ(dib.bpp, 8);
+  int drawn = 0;
+  for (int y = 0; y < dib.height; ++y)
+    for (int x = 0; x < dib.width; ++x) drawn += dib.Black(x, y) ? 0 : 1;
+  EXPECT_GT(drawn, dib.width * dib.height / 5) << "the plant fills a good part of it";
+}
+
+TEST_F(ResourceTest, VersionResourceNamesTheProgram) {
+  const std::string path = zebtest::WindowsPath(GULPLEAF_SCR);
+  DWORD ignored = 0;
+  DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  ASSERT_GT(size, 0u);
+  std::string block(size, '\0');
+  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, block.data()));
+  auto value = [&](const char* name) {
+    char* text = nullptr;
+    UINT length = 0;
+    std::string key = std::string("\\StringFileInfo\\040904b0\\") + name;
+    if (!VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length))
+      return std::string();
+    return std::string(text);
+  };
+  EXPECT_EQ(value("OriginalFilename"), "gulpleafSaver.scr");
+  EXPECT_EQ(value("ProductName"), "Gulpleaf Screen Saver");
+  EXPECT_EQ(value("FileDescription"), "Zeb's Gulpleaf screen saver");
+  EXPECT_EQ(value("FileVersion"), "1.0.0.1");
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
+}
+
 TEST_F(ResourceTest, MaskedSpritesAreBlackWhereTheMaskShowsBackground) {
   struct Pair {
     gulpleaf::Sheet sprite, mask;

@@ -6,10 +6,12 @@
 #include "Bitmap.h"
 #include "Can.h"
 #include "Flies.h"
+#include "Logo.h"
 #include "Palette.h"
 #include "Plant.h"
 #include "Preview.h"
 #include "plantsaver/animation/SheetCatalogue.h"
+#include "plantsaver/setup/SetupLogo.h"
 
 namespace artgen {
 
@@ -138,6 +140,8 @@ const std::vector<SheetLayout>& SheetTable() {
       {"preview", "", gulpleaf::kPreviewWidth, gulpleaf::kPreviewHeight,
        gulpleaf::kPreviewFrameWidth, gulpleaf::kPreviewFrameHeight, gulpleaf::kPreviewFrames,
        K::Opaque, DrawPreview},
+      {gulpleaf::kSetupLogoName, "", gulpleaf::kSetupLogoWidth, gulpleaf::kSetupLogoHeight,
+       gulpleaf::kSetupLogoWidth, gulpleaf::kSetupLogoHeight, 1, K::Opaque, DrawSetupLogo},
   };
   return table;
 }

@@ -58,6 +58,7 @@ constexpr Expected kFiles[] = {
     {"ImgKannTroet", 211, 320, 8, 160},   {"ImgFly", 60, 370, 8, 37},
     {"ImgFlyMask", 60, 370, 1, 37},       {"ImgFlyBig", 200, 600, 8, 150},
     {"ImgStachel", 80, 104, 8, 26},       {"preview", 120, 356, 8, 89},
+    {"SetupLogo", 98, 90, 8, 90},
 };
 
 TEST(SheetsTest, EveryFileHasTheSizeAndDepthTheSaverExpects) {
