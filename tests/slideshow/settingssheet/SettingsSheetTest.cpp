@@ -35,7 +35,7 @@ TEST_F(SettingsSheetTest, ScreenSaverPageShowsTheStoredValues) {
   Store("General", "ImageDelay", "400");  // read as the store's limit
   Store("General", "UseSoundEffects", "0");
   system.timeout = 90;
-  std::string delay, minutes;
+  std::string delay, minutes, delayUp, minutesUp;
   Strings ticked;
   Run([&](SheetUser& user) {
     delay = user.Text(IDC_DISPLAY_IMAGE_DELAY);
@@ -49,10 +49,17 @@ TEST_F(SettingsSheetTest, ScreenSaverPageShowsTheStoredValues) {
                                                  {IDC_DISPLAY_USE_SOUND, "sound"}};
     for (const auto& [id, name] : boxes)
       if (user.Checked(id)) ticked.push_back(name);
+    // The arrow keys count up within the field's own limits.
+    SendMessageA(user.Item(IDC_DISPLAY_SAVER_MINUTES), WM_KEYDOWN, VK_UP, 0);
+    SendMessageA(user.Item(IDC_DISPLAY_IMAGE_DELAY), WM_KEYDOWN, VK_UP, 0);
+    minutesUp = user.Text(IDC_DISPLAY_SAVER_MINUTES);
+    delayUp = user.Text(IDC_DISPLAY_IMAGE_DELAY);
   });
   EXPECT_EQ(delay, "300");
   EXPECT_EQ(minutes, "1") << "90 seconds in whole minutes";
   EXPECT_EQ(ticked, (Strings{"system saver", "enlarge", "titles"}));
+  EXPECT_EQ(minutesUp, "2");
+  EXPECT_EQ(delayUp, "300") << "no further than the page accepts";
 }
 
 TEST_F(SettingsSheetTest, NumberFieldsRefuseWhatTheyCannotKeep) {
@@ -106,7 +113,9 @@ TEST_F(SettingsSheetTest, NumberFieldsRefuseWhatTheyCannotKeep) {
     const Case& c = cases[i];
     SCOPED_TRACE(std::string(c.delay) + " seconds, " + c.minutes + " minutes");
     EXPECT_EQ(seen[i].message, c.message);
-    if (i == 0) EXPECT_EQ(seen[i].onSwitch, c.message);
+    if (i == 0) {
+      EXPECT_EQ(seen[i].onSwitch, c.message);
+    }
     EXPECT_TRUE(seen[i].stillOpen);
     EXPECT_TRUE(seen[i].focused) << "the offending field has the focus";
     EXPECT_TRUE(seen[i].selectedAll) << "with its text selected";
