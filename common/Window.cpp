@@ -118,7 +118,9 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
     if (msg == WM_INITDIALOG) {
       result = self->OnInitDialog();
     } else {
+      self->hasDirectAnswer_ = false;
       result = self->HandleMessage(msg, wParam, lParam) ? TRUE : FALSE;
+      if (result && self->hasDirectAnswer_) result = self->directAnswer_;
     }
   } catch (const std::exception& e) {
     self->OnHandlerError(e.what());

@@ -63,6 +63,13 @@ class Dialog {
   virtual void OnHandlerError(const char* what);
   HINSTANCE Instance() const { return instance_; }
   int TemplateId() const { return templateId_; }
+  // A few messages (WM_QUERYDRAGICON, WM_CTLCOLOR...) are answered by the
+  // dialog procedure's own return value, not DWLP_MSGRESULT: a handler that
+  // returns true sets that value here, as its last step.
+  void AnswerDirectly(INT_PTR value) {
+    directAnswer_ = value;
+    hasDirectAnswer_ = true;
+  }
 
   // The one dialog procedure. At WM_INITDIALOG its lParam points to a
   // PROPSHEETPAGEA whose lParam is the object: a property sheet gives its
@@ -74,6 +81,8 @@ class Dialog {
  private:
   HINSTANCE instance_;
   int templateId_;
+  INT_PTR directAnswer_ = 0;
+  bool hasDirectAnswer_ = false;
 };
 
 }  // namespace zeb

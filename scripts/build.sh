@@ -12,5 +12,6 @@ cmake -S "$root" -B "$root/build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DPLANT_RESOURCE_DIR="$root/build/native/gen/plantsaver" \
   -DSAMPLE_CONTENT_DIR="$root/build/native/gen/sample" \
+  -DVIEWER_ART_DIR="$root/build/native/gen/viewer" \
   -DLUMIPACK_NATIVE="$root/build/native/tools/lumipack/lumipack" >/dev/null
 cmake --build "$root/build/win32" -j "$jobs"

@@ -85,6 +85,7 @@ sleep 3
 shot "$out/preview.png"
 wait "$hostpid"
 wine "$sample" /s >/dev/null 2>&1 &
+slideshow=$!
 # The first picture, and two later ones (with titles and, when the package's
 # message frequency picks one, the caption bar).
 sleep 5
@@ -101,9 +102,20 @@ shot "$out/slideshow-later.png"
 sleep 22
 shot "$out/slideshow-third.png"
 xdotool key a
-sleep 2
+sleep 0.5
+# The pointer off the viewer, so no tool tip covers it; the jump also ends
+# the saver if the key did not. A saver still running would refuse the viewer.
+xdotool mousemove 1000 740
+for _ in $(seq 1 100); do kill -0 "$slideshow" 2>/dev/null || break; sleep 0.1; done
 wine "$sample" /c >/dev/null 2>&1 &
-sleep 4
+for _ in $(seq 1 100); do
+  xdotool search --name '^Lumishow Sample Saver$' >/dev/null 2>&1 && break
+  sleep 0.1
+done
+# Past the start-up sound's wait cursor, with the second picture selected.
+sleep 2
+xdotool search --name '^Lumishow Sample Saver$' windowfocus key Right
+sleep 1
 shot "$out/slideshow-viewer.png"
 wineserver -k
 echo "Sample slideshow saver: $out/slideshow-saver.png, slideshow-later.png, slideshow-third.png (/s), $out/slideshow-effect.gif (a change of pictures by an effect; half size) and $out/slideshow-viewer.png (/c)"

@@ -284,8 +284,9 @@ void CSaverWnd::StopWorker() {
 
 void CSaverWnd::OnDestroy() {
   if (fullScreen_) {
-    // The saver window is the program's main window: the program ends with it.
-    PostQuitMessage(0);
+    // Run by the saver switch, the saver window is the program's main window
+    // and the program ends with it; run from the viewer, the viewer goes on.
+    if (endsProgram_) PostQuitMessage(0);
     return;
   }
   // The preview ends with its host. The worker is stopped here all the same:

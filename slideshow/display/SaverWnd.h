@@ -30,6 +30,10 @@ class CSaverWnd final : public zeb::Window {
   bool Create();
   // Paints the start picture and begins the slideshow; once, after Create.
   void Start();
+  // A full-screen saver started over the viewer ends alone and leaves the
+  // program running; otherwise it is the program's main window and its end
+  // is the program's. Before Create.
+  void SetEndsProgram(bool ends) { endsProgram_ = ends; }
 
   static constexpr const char kClassName[] = "LumishowSaverWindow";
   static constexpr int kCursorResource = 141;
@@ -74,6 +78,7 @@ class CSaverWnd final : public zeb::Window {
   bool preview_ = false;
   HWND parent_ = nullptr;
   bool ownsItself_ = false;
+  bool endsProgram_ = true;
 };
 
 }  // namespace lumi
