@@ -22,7 +22,8 @@ int PipelineSource::ProcessingFlags() const {
   flags |= params_.blackWhite ? kProcessGrey : kProcessReduceOnPalette;
   // While the saver's own picture is the wallpaper and a change is due, the
   // picture shown becomes the new wallpaper, made with the wallpaper's settings.
-  if (params_.fullScreen && IsOwnWallpaper() && ties_.settings.IsWallpaperChangeDue()) {
+  if (params_.fullScreen && !wallpaperUnwritable_ && IsOwnWallpaper() &&
+      ties_.settings.IsWallpaperChangeDue()) {
     flags &= ~(kProcessEnlarge | kProcessGrey);
     flags |= kProcessWallpaper;
     if (ties_.settings.GetEnlargeWallpaperPics()) flags |= kProcessEnlarge;
@@ -50,8 +51,16 @@ bool PipelineSource::Load(const ShowPicture& picture, bool firstPicture) {
   }
   const RECT area{params_.display.left, params_.display.top, params_.display.right,
                   params_.display.bottom};
-  const bool ok =
-      processor_.Process(current_, reference, flags, firstPicture ? ties_.progress : nullptr, area);
+  const HWND progress = firstPicture ? ties_.progress : nullptr;
+  bool ok = processor_.Process(current_, reference, flags, progress, area);
+  // A wallpaper that cannot be written does not cost the picture on screen:
+  // it is prepared again as an ordinary picture, and the old wallpaper, its
+  // file and the time of the last change stay as they were.
+  if (!ok && (flags & kProcessWallpaper) && processor_.FailureCode() == kFailSave &&
+      !CancelWhenStopping(this)) {
+    wallpaperUnwritable_ = true;
+    ok = processor_.Process(current_, reference, ProcessingFlags(), progress, area);
+  }
   StartupMark("processed");
   return ok;
 }

@@ -46,6 +46,9 @@ class PipelineSource final : public PictureSource {
   PipelineSourceTies ties_;
   ShowParams params_;
   bool tile_;
+  // Set once the wallpaper bitmap could not be written: the rest of the run
+  // shows its pictures without trying again.
+  bool wallpaperUnwritable_ = false;
   const std::atomic<bool>* stop_ = nullptr;
   CImageProcessor processor_;
   CSlideImage current_;

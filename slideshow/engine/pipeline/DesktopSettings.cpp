@@ -69,7 +69,8 @@ void CDesktopSettings::InstallAsSystemSaver(bool on) {
   const CIniFile systemIni("system.ini");
   if (on) {
     systemIni.PutString(kBoot, kSaverKey, own);
-    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, 1, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, 1, nullptr,
+                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
     return;
   }
   // Another saver made itself the system's saver since: leave it be.

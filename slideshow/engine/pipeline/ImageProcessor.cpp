@@ -124,7 +124,10 @@ bool CImageProcessor::Process(CSlideImage& image, const std::string& reference, 
         SetWallpaperFile(true);
         GetSaverSettings().SetLastWallpaperChange(std::time(nullptr));
       }
-      if (!result) cancelAllowed_ = true;
+      if (!result) {
+        failure_ = kFailSave;
+        cancelAllowed_ = true;
+      }
     }
   }
 

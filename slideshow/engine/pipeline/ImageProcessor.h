@@ -25,6 +25,9 @@ inline constexpr int kProcessGrey = 16;
 inline constexpr int kFailNone = 0;
 inline constexpr int kFailLoad = 1;
 inline constexpr int kFailEnlarge = 2;
+// The picture was made but could not be written as the wallpaper bitmap (a
+// Windows folder the program may not write, a full disk).
+inline constexpr int kFailSave = 3;
 
 // Non-zero: stop the work.
 using CancelQuery = int (*)(void* context);

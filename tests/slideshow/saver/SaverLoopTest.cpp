@@ -261,5 +261,73 @@ TEST_F(LoopOnWindow, SettingsAndTheWallpaperScheduleChooseTheProcessing) {
   }
 }
 
+// Puts back what the wallpaper pass changes: the desktop values, the saver's
+// wallpaper file, and the schedule in the process's settings store (the
+// pipeline stamps each new wallpaper there).
+class WallpaperPassKeeper {
+ public:
+  WallpaperPassKeeper()
+      : hadValues_(ReadDesktopWallpaper(values_)),
+        cycle_(GetSaverSettings().GetWallpaperCycle()),
+        stamp_(GetSaverSettings().GetLastWallpaperChange()) {
+    RemoveDirectoryA(WallpaperFilePath().c_str());
+    DeleteFileA(WallpaperFilePath().c_str());
+  }
+  ~WallpaperPassKeeper() {
+    RemoveDirectoryA(WallpaperFilePath().c_str());
+    DeleteFileA(WallpaperFilePath().c_str());
+    if (hadValues_) {
+      WriteDesktopWallpaper(values_);
+    } else {
+      SetWallpaperFile(false);
+      WritePrivateProfileStringA("Desktop", "Wallpaper", nullptr, "win.ini");
+    }
+    GetSaverSettings().SetWallpaperCycle(cycle_);
+    GetSaverSettings().SetLastWallpaperChange(stamp_);
+  }
+
+ private:
+  DesktopWallpaper values_;
+  bool hadValues_;
+  int cycle_;
+  std::time_t stamp_;
+};
+
+// When a change is due, the picture prepared for the screen also becomes the
+// wallpaper and the schedule starts again. A wallpaper file that cannot be
+// written (here a folder of its name stands in the way) costs neither this
+// picture nor the following ones, and leaves the schedule due.
+TEST_F(LoopOnWindow, DueWallpaperIsMadeFromThePictureBeingPrepared) {
+  WallpaperPassKeeper keeper;
+  CSaverSettings& settings = GetSaverSettings();
+  test::FakePackage package(files);
+  settings.SetWallpaperCycle(kCycleHourly);
+  ShowPicture picture;
+  picture.imageRef = "@pk@Pic08.bmp";
+
+  for (const bool writable : {true, false}) {
+    SCOPED_TRACE(writable ? "writable" : "unwritable");
+    DeleteFileA(WallpaperFilePath().c_str());
+    if (!writable) {
+      ASSERT_TRUE(CreateDirectoryA(WallpaperFilePath().c_str(), nullptr));
+    }
+    SetWallpaperFile(true);
+    settings.ResetLastWallpaperChange();
+    PipelineSource source(PipelineSourceTies{window, nullptr, settings, package, members}, params);
+    ASSERT_NE(source.ProcessingFlags() & kProcessWallpaper, 0);
+
+    EXPECT_TRUE(source.Load(picture, false));
+    EXPECT_TRUE(source.Current().IsLoaded());
+    EXPECT_TRUE(IsOwnWallpaper());
+    EXPECT_EQ(settings.IsWallpaperChangeDue(), !writable);
+    const DWORD attributes = GetFileAttributesA(WallpaperFilePath().c_str());
+    EXPECT_EQ(attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY),
+              writable);
+    EXPECT_EQ(source.ProcessingFlags() & kProcessWallpaper, 0);
+    EXPECT_TRUE(source.Load(picture, false));
+    RemoveDirectoryA(WallpaperFilePath().c_str());
+  }
+}
+
 }  // namespace
 }  // namespace lumi
