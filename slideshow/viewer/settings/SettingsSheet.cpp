@@ -1,10 +1,8 @@
 #include "slideshow/viewer/settings/SettingsSheet.h"
 
-#include "slideshow/engine/settings/SaverSettings.h"
 #include "slideshow/viewer/settings/DisplaySettingsPage.h"
 #include "slideshow/viewer/settings/EffectsPage.h"
 #include "slideshow/viewer/settings/PasswordSettingsPage.h"
-#include "slideshow/viewer/settings/SheetSystem.h"
 #include "slideshow/viewer/settings/WallpaperSettingsPage.h"
 
 namespace lumi {
@@ -34,11 +32,6 @@ INT_PTR CSettingsSheet::DoModal(HWND parent) {
     default:
       return -1;
   }
-}
-
-INT_PTR RunSettingsSheet(HWND parent) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  return CSettingsSheet(instance, GetSaverSettings(), GetDesktopSheetSystem()).DoModal(parent);
 }
 
 }  // namespace lumi

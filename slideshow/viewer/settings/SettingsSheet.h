@@ -43,8 +43,4 @@ class CSettingsSheet {
   zeb::PropertySheetDialog sheet_;
 };
 
-// The viewer's "Settings..." button: the sheet over the process's settings
-// store and the running system's desktop.
-INT_PTR RunSettingsSheet(HWND parent);
-
 }  // namespace lumi
