@@ -10,6 +10,8 @@
 #include "slideshow/viewer/ProcessingDlg.h"
 #include "slideshow/viewer/ViewerHost.h"
 #include "slideshow/viewer/ViewerRules.h"
+#include "slideshow/viewer/settings/SettingsSheet.h"
+#include "slideshow/viewer/settings/SheetSystem.h"
 #include "slideshow/viewer/thumbnails/Frame3d.h"
 #include "slideshow/viewer/thumbnails/ThumbnailLoader.h"
 #include "slideshow/viewer/thumbnails/ThumbnailView.h"
@@ -242,7 +244,8 @@ bool CViewerDlg::OnCommand(int id) {
       OnPreview();
       return true;
     case IDC_VIEWER_SETTINGS:
-      // The settings sheet is not part of the program yet.
+      // Nothing the viewer shows depends on what the sheet changes.
+      CSettingsSheet(Instance(), ties_.settings, GetDesktopSheetSystem()).DoModal(hwnd_);
       return true;
     case IDC_VIEWER_WALLPAPER:
       OnWallpaper();

@@ -3,6 +3,8 @@
 // slideshow's start, the about box, and the saver previewed over it.
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <string>
 
@@ -118,6 +120,43 @@ TEST(ViewerEndToEnd, ThumbnailsKeyboardAboutAndPreviewOverTheViewer) {
   PumpFor(300);
   EXPECT_TRUE(p.Running()) << "the viewer goes on";
   EXPECT_TRUE(IsWindowVisible(viewer));
+
+  PostMessageA(viewer, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(p.WaitExit(10000));
+}
+
+HWND FindDescendant(HWND parent, int id) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetDlgCtrlID(child) == id) return child;
+    if (HWND found = FindDescendant(child, id)) return found;
+  }
+  return nullptr;
+}
+
+TEST(ViewerEndToEnd, SettingsButtonOpensTheSheetWhoseOkWritesTheUserFile) {
+  DeleteFileA(UserSettingsFile().c_str());
+  zebtest::Process p;
+  ASSERT_TRUE(p.Start(zebtest::WindowsPath(LUMISHOW_SAMPLE), "/c"));
+  HWND viewer = zebtest::WaitForWindow(p.Id(), "#32770", kTitle, 15000);
+  ASSERT_NE(viewer, nullptr);
+
+  PostMessageA(viewer, WM_COMMAND, MAKEWPARAM(1001, BN_CLICKED), 0);
+  HWND sheet = WaitForOtherDialog(p.Id(), viewer, 10000);
+  ASSERT_NE(sheet, nullptr) << "Settings... opens the sheet";
+  char caption[128] = {};
+  GetWindowTextA(sheet, caption, sizeof caption);
+  EXPECT_STREQ(caption, "Screen Saver and Wallpaper Settings");
+  EXPECT_EQ(GetWindow(sheet, GW_OWNER), viewer);
+
+  // The display time of the first page.
+  HWND delay = FindDescendant(sheet, 1015);
+  ASSERT_NE(delay, nullptr);
+  SendMessageA(delay, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("42"));
+  PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  for (int i = 0; i < 200 && IsWindow(sheet); ++i) PumpFor(50);
+  EXPECT_FALSE(IsWindow(sheet));
+  EXPECT_EQ(GetPrivateProfileIntA("General", "ImageDelay", -1, UserSettingsFile().c_str()), 42);
+  EXPECT_TRUE(IsWindowVisible(viewer)) << "the viewer stays";
 
   PostMessageA(viewer, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(p.WaitExit(10000));
