@@ -148,8 +148,13 @@ TEST(ViewerEndToEnd, SettingsButtonOpensTheSheetWhoseOkWritesTheUserFile) {
   EXPECT_STREQ(caption, "Screen Saver and Wallpaper Settings");
   EXPECT_EQ(GetWindow(sheet, GW_OWNER), viewer);
 
-  // The display time of the first page.
-  HWND delay = FindDescendant(sheet, 1015);
+  // The display time of the first page. The sheet's window can be found
+  // before it has made its first page.
+  HWND delay = nullptr;
+  for (int i = 0; i < 200 && delay == nullptr; ++i) {
+    delay = FindDescendant(sheet, 1015);
+    if (delay == nullptr) PumpFor(50);
+  }
   ASSERT_NE(delay, nullptr);
   SendMessageA(delay, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("42"));
   PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
