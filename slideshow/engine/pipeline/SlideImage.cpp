@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/GlobalMemoryLock.h"
 #include "slideshow/engine/StartupTrace.h"
 #include "slideshow/engine/imaging/win/ImagingDib.h"
 #include "slideshow/engine/pipeline/DibPalette.h"
@@ -34,24 +35,6 @@ zeb::OwnedPalette CreatePaletteFrom(const std::vector<PaletteColour>& colours) {
   }
   return zeb::OwnedPalette(CreatePalette(logical));
 }
-
-// The locked bitmap block, unlocked on every way out.
-class LockedBlock {
- public:
-  explicit LockedBlock(HGLOBAL block)
-      : block_(block), bytes_(static_cast<const std::uint8_t*>(GlobalLock(block))) {}
-  ~LockedBlock() {
-    if (bytes_ != nullptr) GlobalUnlock(block_);
-  }
-  LockedBlock(const LockedBlock&) = delete;
-  LockedBlock& operator=(const LockedBlock&) = delete;
-  const std::uint8_t* Bytes() const { return bytes_; }
-  std::size_t Size() const { return bytes_ != nullptr ? GlobalSize(block_) : 0; }
-
- private:
-  HGLOBAL block_;
-  const std::uint8_t* bytes_;
-};
 
 }  // namespace
 
@@ -207,7 +190,7 @@ bool CSlideImage::MakeDeviceBitmap(HWND window) {
   if (bitmap_) return true;
   HGLOBAL data = GetBitmapData();
   if (data == nullptr) return false;
-  LockedBlock block(data);
+  const zeb::GlobalMemoryLock block(data);
   const std::uint8_t* dib = block.Bytes();
   const std::size_t bitsOffset = DibBitsOffset(dib, block.Size());
   if (bitsOffset == 0) return false;

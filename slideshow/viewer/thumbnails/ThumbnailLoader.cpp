@@ -3,32 +3,12 @@
 #include <cstdint>
 
 #include "common/GdiGuards.h"
+#include "common/GlobalMemoryLock.h"
 #include "slideshow/engine/pipeline/DibPalette.h"
 #include "slideshow/engine/pipeline/ImagingLock.h"
 #include "slideshow/engine/pipeline/SlideImage.h"
 
 namespace lumi {
-namespace {
-
-// The packed bitmap, locked while the device bitmap is made from it.
-class LockedDib {
- public:
-  explicit LockedDib(HGLOBAL block)
-      : block_(block), bytes_(static_cast<const std::uint8_t*>(GlobalLock(block))) {}
-  ~LockedDib() {
-    if (bytes_ != nullptr) GlobalUnlock(block_);
-  }
-  LockedDib(const LockedDib&) = delete;
-  LockedDib& operator=(const LockedDib&) = delete;
-  const std::uint8_t* Bytes() const { return bytes_; }
-  std::size_t Size() const { return bytes_ != nullptr ? GlobalSize(block_) : 0; }
-
- private:
-  HGLOBAL block_;
-  const std::uint8_t* bytes_;
-};
-
-}  // namespace
 
 HBITMAP PackageThumbnailLoader::Load(const std::string& reference, HPALETTE palette, SIZE& size) {
   // The packed bitmap belongs to the imaging module until the image is
@@ -39,7 +19,7 @@ HBITMAP PackageThumbnailLoader::Load(const std::string& reference, HPALETTE pale
   if (DisplayColourCount() < 256 && !image.ReduceColours()) return nullptr;
   HGLOBAL data = image.GetBitmapData();
   if (data == nullptr) return nullptr;
-  LockedDib dib(data);
+  const zeb::GlobalMemoryLock dib(data);
   const std::size_t bitsOffset = DibBitsOffset(dib.Bytes(), dib.Size());
   if (bitsOffset == 0) return nullptr;
 
