@@ -53,6 +53,18 @@ class Pause {
   virtual void Sleep(std::uint32_t ms) = 0;
 };
 
+// For runs that are neither heard nor paced in real time: the frame bench,
+// the scene recorder and tests that step the scene as fast as they can.
+class SilentSound final : public SoundPlayer {
+ public:
+  void Play(int, bool) override {}
+  void Stop() override {}
+};
+class NoPause final : public Pause {
+ public:
+  void Sleep(std::uint32_t) override {}
+};
+
 struct ActorWorld {
   SpriteCanvas& canvas;
   SoundPlayer& sound;

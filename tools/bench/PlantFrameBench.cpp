@@ -28,17 +28,6 @@ class CountingCopier final : public ScreenCopier {
   FormCopier inner_;
 };
 
-class Silent final : public SoundPlayer {
- public:
-  void Play(int, bool) override {}
-  void Stop() override {}
-};
-
-class NoPause final : public Pause {
- public:
-  void Sleep(std::uint32_t) override {}
-};
-
 double Seconds(LARGE_INTEGER a, LARGE_INTEGER b) {
   LARGE_INTEGER f;
   QueryPerformanceFrequency(&f);
@@ -54,7 +43,7 @@ void Measure(const SpriteSheets& sheets, int w, int h) {
   screen.Select(screenBitmap.Get());
   {
     BackBuffer back(desktop.Get(), sheets, w, h);
-    Silent sound;
+    SilentSound sound;
     NoPause pause;
     LcgRandom random(20261208);
     ActorWorld world{back, sound, random, pause};

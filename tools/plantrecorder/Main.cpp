@@ -28,18 +28,6 @@ using namespace gulpleaf::recording;
 // that never gets there fails instead of running on.
 constexpr int kMaxTicks = 20000;
 
-class Silent final : public SoundPlayer {
- public:
-  void Play(int, bool) override {}
-  void Stop() override {}
-};
-
-// The bite's pause would only slow the recording down.
-class NoPause final : public Pause {
- public:
-  void Sleep(std::uint32_t) override {}
-};
-
 std::string Caption(const Pace& pace) {
   return pace.FastForward() > 1 ? "fast-forward x" + std::to_string(pace.FastForward()) : "";
 }
@@ -58,7 +46,7 @@ int Record(const std::string& folder) {
     std::fprintf(stderr, "plantrecorder: cannot make the drawing surfaces\n");
     return 2;
   }
-  Silent sound;
+  SilentSound sound;
   NoPause pause;
   LcgRandom random(kSeed);
   ActorWorld world{back, sound, random, pause};

@@ -33,21 +33,10 @@ class QuietCanvas final : public SpriteCanvas {
   int w_, h_;
 };
 
-class NoSound final : public SoundPlayer {
- public:
-  void Play(int, bool) override {}
-  void Stop() override {}
-};
-
-class NoPause final : public Pause {
- public:
-  void Sleep(std::uint32_t) override {}
-};
-
 class FrameStepTest : public ::testing::Test {
  protected:
   QuietCanvas canvas{1024, 768};
-  NoSound sound;
+  SilentSound sound;
   NoPause pause;
   LcgRandom random{42};
   ActorWorld world{canvas, sound, random, pause};

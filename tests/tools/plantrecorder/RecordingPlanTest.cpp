@@ -17,17 +17,6 @@ class BlankCanvas final : public SpriteCanvas {
   void FillBlack(const Rect&) override {}
 };
 
-class Silent final : public SoundPlayer {
- public:
-  void Play(int, bool) override {}
-  void Stop() override {}
-};
-
-class NoPause final : public Pause {
- public:
-  void Sleep(std::uint32_t) override {}
-};
-
 // The scene as the recorder wires it, with the recording's chance sequence.
 struct RecordedScene {
   RecordedScene() {
@@ -37,7 +26,7 @@ struct RecordedScene {
     can.Link(&plant);
   }
   BlankCanvas canvas;
-  Silent sound;
+  SilentSound sound;
   NoPause pause;
   LcgRandom random{kSeed};
   ActorWorld world{canvas, sound, random, pause};
